@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#pragma once
+
+#include "ui_mainwindow.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QLineEdit;
+
+// The main window MAIN: nine planet pictures, the planet's name and discovery lines and
+// 22 read-only fact boxes. A click on a picture shows that planet; the window keeps no
+// other state, and its menu commands live with the runtime's form objects.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+
+    // Writes record r of the catalogue into the name label, the two discovery labels and
+    // the 22 fact boxes, in that order.
+    void showPlanet(int record);
+
+public slots:
+    void img1_Click();
+    void img2_Click();
+    void img3_Click();
+    void img44_Click();
+    void img5_Click();
+    void img6_Click();
+    void img7_Click();
+    void img8_Click();
+    void img9_Click();
+
+private:
+    Ui::MAIN m_ui;
+    std::array<QLineEdit *, 22> m_factBoxes{};
+};

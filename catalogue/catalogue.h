@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#pragma once
+
+#include <QStringView>
+
+#include <array>
+
+// The program's whole body of knowledge: nine planet records, Mercury to Pluto, and the
+// captions of the 22 facts every record carries. Constant texts, shown exactly as stored;
+// nothing here parses them, and records are reached by their number only.
+namespace catalogue {
+
+inline constexpr int planetCount = 9;
+inline constexpr int factCount = 22;
+
+struct Planet
+{
+    QStringView name;
+    QStringView discoverer; // empty for the planets known since antiquity
+    QStringView discoveryDate; // likewise
+    std::array<QStringView, factCount> facts; // facts[0] is fact 1
+};
+
+// Record 1 to planetCount, in the order of the main window's pictures.
+// Any other number is a programming error and throws std::out_of_range.
+const Planet &planet(int record);
+
+// Caption of fact 1 to factCount; any other number throws std::out_of_range.
+QStringView factCaption(int fact);
+
+} // namespace catalogue

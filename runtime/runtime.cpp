@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#include "runtime/runtime.h"
+
+#include "runtime/picturebox.h"
+#include "version.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QPointer>
+
+#include <cstdio>
+#include <exception>
+#include <optional>
+
+namespace runtime {
+namespace {
+
+bool s_ending = false;
+std::optional<int> s_exitCode;
+Hooks s_hooks;
+
+int realMessageBox(const MessageBoxRequest &request)
+{
+    QMessageBox box;
+    box.setWindowTitle(request.title);
+    box.setText(request.prompt);
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(QMessageBox::NoIcon);
+    QPushButton *okButton = box.addButton(QMessageBox::Ok);
+    box.setDefaultButton(okButton);
+    box.setEscapeButton(static_cast<QAbstractButton *>(okButton));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    return answerOk;
+}
+
+void realQuit(int exitCode)
+{
+    QCoreApplication::exit(exitCode);
+}
+
+// Closes every window at once. Only windows whose form unloads on close are destroyed;
+// the main window is hidden and destroyed with the rest when the event loop has ended.
+void closeAllWindows()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    QList<QPointer<QWidget>> guarded(windows.cbegin(), windows.cend());
+    for (const QPointer<QWidget> &w : guarded) {
+        if (w && w->isVisible())
+            w->close();
+    }
+}
+
+void finish(int exitCode)
+{
+    if (s_ending)
+        return;
+    s_ending = true;
+    s_exitCode = exitCode;
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    closeAllWindows();
+    (s_hooks.quit ? s_hooks.quit : realQuit)(exitCode);
+}
+
+// Pictures act as buttons for assistive technology: their name is the planet, and
+// pressing them does what a click does.
+class PictureAccessible : public QAccessibleWidget
+{
+public:
+    explicit PictureAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::Button) { }
+
+    QStringList actionNames() const override { return { pressAction() }; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            static_cast<PictureBox *>(widget())->click();
+    }
+};
+
+QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("runtime::PictureBox") && object && object->isWidgetType())
+        return new PictureAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+// The windows name the fonts of their descriptions; these free faces, carried inside the
+// program, stand in for them so that text measures the same on every machine.
+void loadFonts()
+{
+    static const char *const files[] = {
+        ":/fonts/PTSans-Regular.ttf",         ":/fonts/PTSans-Bold.ttf",
+        ":/fonts/LiberationSans-Bold.ttf",    ":/fonts/LiberationSans-BoldItalic.ttf",
+        ":/fonts/Lato-BlackItalic.ttf",
+    };
+    for (const char *file : files) {
+        if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0)
+            std::fprintf(stderr, "sivane: cannot load the built-in font %s\n", file);
+    }
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("PT Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Lato Black"));
+}
+
+} // namespace
+
+void check(Result code, const char *operation)
+{
+    if (code < 0)
+        throw RuntimeError(std::string("Operation failed: ") + operation);
+}
+
+Result setCaption(QLabel *label, const QString &text)
+{
+    if (!label)
+        return failed;
+    label->setText(text);
+    if (label->property("autoSize").toBool()) {
+        // An empty caption keeps the box the description gives for it.
+        if (!label->property("emptySize").isValid())
+            label->setProperty("emptySize", label->size());
+        if (text.isEmpty()) {
+            label->resize(label->property("emptySize").toSize());
+        } else {
+            const QFontMetrics metrics(label->font());
+            label->resize(metrics.horizontalAdvance(text), metrics.height());
+        }
+    }
+    return ok;
+}
+
+Result setText(QLineEdit *box, const QString &text)
+{
+    if (!box)
+        return failed;
+    box->setText(text);
+    return ok;
+}
+
+Result getText(const QLineEdit *box, QString &text)
+{
+    if (!box)
+        return failed;
+    text = box->text();
+    return ok;
+}
+
+void load(QWidget *window)
+{
+    window->ensurePolished();
+    const auto labels = window->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (label->property("autoSize").toBool()) {
+            label->ensurePolished();
+            label->setProperty("emptySize", label->size());
+            setCaption(label, label->text());
+        }
+    }
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // A main window's size follows its fixed client area and its menu bar.
+    if (auto *main = qobject_cast<QMainWindow *>(window))
+        main->layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int msgBox(const QString &prompt, int buttons, const QString &title)
+{
+    MessageBoxRequest request{ prompt, buttons,
+                               title.isEmpty() ? QCoreApplication::applicationName() : title };
+    return (s_hooks.messageBox ? s_hooks.messageBox : realMessageBox)(request);
+}
+
+void end()
+{
+    finish(0);
+}
+
+void fatal(const QString &message)
+{
+    if (s_ending)
+        return;
+    // The report is the last thing the user sees; nothing runs behind it.
+    s_ending = true;
+    MessageBoxRequest request{ QStringLiteral("Run-time error:\n\n") + message, okOnly,
+                               QCoreApplication::applicationName() };
+    std::fprintf(stderr, "sivane: run-time error: %s\n", qPrintable(message));
+    if (s_hooks.messageBox) {
+        s_hooks.messageBox(request);
+    } else {
+        QMessageBox box;
+        box.setWindowTitle(request.title);
+        box.setText(request.prompt);
+        box.setTextFormat(Qt::PlainText);
+        box.setIcon(QMessageBox::Critical);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setWindowModality(Qt::ApplicationModal);
+        box.exec();
+    }
+    s_ending = false;
+    finish(1);
+}
+
+bool isEnding()
+{
+    return s_ending;
+}
+
+void invoke(const std::function<void()> &body)
+{
+    if (s_ending)
+        return;
+    try {
+        body();
+    } catch (const std::exception &e) {
+        fatal(QString::fromUtf8(e.what()));
+    } catch (...) {
+        fatal(QStringLiteral("Unexpected error"));
+    }
+}
+
+void initialise(QApplication &app)
+{
+    app.setApplicationName(QStringLiteral("Sivane"));
+    app.setApplicationVersion(QString::fromLatin1(sivane::version));
+    app.setDesktopFileName(QString::fromLatin1(sivane::appId));
+    loadFonts();
+    // The window default font; the descriptions name only the fonts that differ from it.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    app.setFont(font);
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/sivane.ico")));
+    QAccessible::installFactory(accessibleFactory);
+}
+
+int exec(QApplication &app)
+{
+    int code = s_exitCode.value_or(0);
+    if (!s_ending)
+        code = app.exec();
+    if (s_exitCode)
+        code = *s_exitCode;
+    const auto windows = QApplication::topLevelWidgets();
+    QList<QPointer<QWidget>> guarded(windows.cbegin(), windows.cend());
+    for (const QPointer<QWidget> &w : guarded)
+        delete w.data();
+    return code;
+}
+
+void setHooks(Hooks hooks)
+{
+    s_hooks = std::move(hooks);
+}
+
+void resetHooks()
+{
+    s_hooks = {};
+    s_ending = false;
+    s_exitCode.reset();
+    QGuiApplication::setQuitOnLastWindowClosed(true);
+}
+
+} // namespace runtime

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <stdexcept>
+#include <utility>
+
+class QApplication;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// The thin layer every window stands on: the property operations with their result codes,
+// the message box, the end of the program and the single path by which an unexpected error
+// is reported. It owns no window; the windows call it, never the other way round.
+namespace runtime {
+
+// Result of a property operation on a control or a form: negative means failure.
+using Result = int;
+inline constexpr Result ok = 0;
+inline constexpr Result failed = -1;
+
+// An error that no handler catches: the runtime reports it and ends the program.
+class RuntimeError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Turns a failed operation into a run-time error; `operation` names it in the report.
+void check(Result code, const char *operation);
+
+// Sets a label's caption. A label marked "autoSize" in its window description fits its box
+// to the new text in its font, keeping its top-left corner.
+Result setCaption(QLabel *label, const QString &text);
+// Sets a text box's text; the box's change notification is raised at once.
+Result setText(QLineEdit *box, const QString &text);
+Result getText(const QLineEdit *box, QString &text);
+
+// Fits every auto-sized label of a freshly built window to its caption, fixes the window's
+// size and gives it a title bar with a close button only.
+void load(QWidget *window);
+
+// Button sets of the message box; only one is used.
+inline constexpr int okOnly = 0;
+inline constexpr int answerOk = 1;
+
+struct MessageBoxRequest
+{
+    QString prompt;
+    int buttons = okOnly;
+    QString title; // already defaulted to the application title
+};
+
+// Application-modal message box; an empty title means the application title.
+// Returns the answer (answerOk for the one button set there is).
+int msgBox(const QString &prompt, int buttons = okOnly, const QString &title = {});
+
+// Ends the program: every window closes at once, no further handler runs, exit code 0.
+void end();
+
+// Reports an error that escaped a handler and ends the program with a non-zero exit code.
+void fatal(const QString &message);
+
+// True once end() or fatal() has begun: from then on no handler runs.
+bool isEnding();
+
+// Runs one handler so that nothing it throws reaches the event loop.
+void invoke(const std::function<void()> &body);
+
+// Wraps a handler for connect(): the slot runs it through invoke() and drops the signal's
+// arguments, since no handler of this program takes any.
+template<typename Handler>
+auto handler(Handler h)
+{
+    return [h = std::move(h)](auto &&...) { invoke(h); };
+}
+
+// Sets the application's identity, fonts and accessibility for its controls.
+void initialise(QApplication &app);
+
+// Runs the event loop and returns the program's exit code; afterwards every remaining window
+// is destroyed, while the application object still exists.
+int exec(QApplication &app);
+
+// Replaceable parts, so that tests can watch the message box and the end of the program
+// without a modal box blocking them or the test process ending.
+struct Hooks
+{
+    std::function<int(const MessageBoxRequest &)> messageBox;
+    std::function<void(int exitCode)> quit;
+};
+void setHooks(Hooks hooks);
+// Restores the real message box and quit, and forgets a previous end().
+void resetHooks();
+
+} // namespace runtime
