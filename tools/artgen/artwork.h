@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#pragma once
+
+#include "raster.h"
+
+// The program's pictures, each drawn at its stored size.
+namespace artgen {
+
+Image renderMercury();
+Image renderVenus();
+Image renderEarth();
+Image renderMars();
+Image renderJupiter();
+Image renderSaturn();
+Image renderUranus();
+Image renderNeptune();
+Image renderPluto();
+
+// The About picture: an emblem, not a portrait of anyone.
+Image renderEmblem();
+
+// The program icon in full colour at `size` pixels square.
+RgbaImage renderIcon(int size);
+
+} // namespace artgen
