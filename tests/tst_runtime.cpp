@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#include "app/mainwindow.h"
+#include "runtime/form.h"
+#include "runtime/runtime.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A window with something in it to lose: the text typed into its box.
+class ScratchWindow : public QWidget
+{
+public:
+    ScratchWindow() : box(new QLineEdit(this)) { }
+    QLineEdit *box;
+};
+
+} // namespace
+
+class tst_Runtime : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initialiseRuntimeForTests(); }
+    void init();
+    void cleanup();
+
+    void applicationIdentity();
+    void messageBoxDefaultsToTheApplicationTitle();
+    void errorEscapingAHandlerIsReportedAndEndsTheProgram_data();
+    void errorEscapingAHandlerIsReportedAndEndsTheProgram();
+    void failedOperationBecomesARunTimeError();
+    void unknownRecordInTheMainWindowIsReported();
+    void endClosesEveryWindowAndStopsHandlers();
+    void formShowsOneWindowAndRebuildsItAfterClose();
+    void formNotCreatedCannotShow();
+    void autoSizedLabelFollowsItsText();
+
+private:
+    QList<runtime::MessageBoxRequest> m_boxes;
+    QList<int> m_quits;
+};
+
+void tst_Runtime::init()
+{
+    m_boxes.clear();
+    m_quits.clear();
+    runtime::setHooks({ [this](const runtime::MessageBoxRequest &request) {
+                           m_boxes << request;
+                           return runtime::answerOk;
+                       },
+                        [this](int code) { m_quits << code; } });
+}
+
+void tst_Runtime::cleanup()
+{
+    runtime::resetHooks();
+    qDeleteAll(QApplication::topLevelWidgets());
+}
+
+void tst_Runtime::applicationIdentity()
+{
+    QCOMPARE(QCoreApplication::applicationName(), u"Sivane"_s);
+    QCOMPARE(QCoreApplication::applicationVersion(), u"1.00"_s);
+    QCOMPARE(QApplication::font().pointSizeF(), 8.25);
+}
+
+void tst_Runtime::messageBoxDefaultsToTheApplicationTitle()
+{
+    QCOMPARE(runtime::msgBox(u"Hello"_s), runtime::answerOk);
+    runtime::msgBox(u"Hello"_s, runtime::okOnly, u"Other"_s);
+    QCOMPARE(m_boxes.size(), 2);
+    QCOMPARE(m_boxes[0].title, u"Sivane"_s);
+    QCOMPARE(m_boxes[0].prompt, u"Hello"_s);
+    QCOMPARE(m_boxes[0].buttons, runtime::okOnly);
+    QCOMPARE(m_boxes[1].title, u"Other"_s);
+    QVERIFY(m_quits.isEmpty());
+}
+
+void tst_Runtime::errorEscapingAHandlerIsReportedAndEndsTheProgram_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("reported");
+    QTest::newRow("standard exception") << 0 << u"record 12 missing"_s;
+    QTest::newRow("run-time error") << 1 << u"Operation failed: Show"_s;
+    QTest::newRow("anything else thrown") << 2 << u"Unexpected error"_s;
+}
+
+void tst_Runtime::errorEscapingAHandlerIsReportedAndEndsTheProgram()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, reported);
+    bool afterThrow = false;
+    runtime::invoke([&] {
+        if (kind == 0)
+            throw std::out_of_range("record 12 missing");
+        if (kind == 1)
+            runtime::check(runtime::failed, "Show");
+        throw 42;
+        afterThrow = true;
+    });
+    QVERIFY(!afterThrow);
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].title, u"Sivane"_s);
+    QVERIFY2(m_boxes[0].prompt.contains(reported), qPrintable(m_boxes[0].prompt));
+    QCOMPARE(m_quits, QList<int>{ 1 });
+    QVERIFY(runtime::isEnding());
+    // No further handler runs once the program is ending.
+    bool ran = false;
+    runtime::invoke([&] { ran = true; });
+    QVERIFY(!ran);
+}
+
+void tst_Runtime::failedOperationBecomesARunTimeError()
+{
+    QVERIFY_THROWS_EXCEPTION(runtime::RuntimeError, runtime::check(-5, "Caption"));
+    runtime::check(runtime::ok, "Caption");
+    runtime::check(3, "Caption");
+    QCOMPARE(runtime::setText(nullptr, u"x"_s), runtime::failed);
+    QCOMPARE(runtime::setCaption(nullptr, u"x"_s), runtime::failed);
+    QString text = u"kept"_s;
+    QCOMPARE(runtime::getText(nullptr, text), runtime::failed);
+    QCOMPARE(text, u"kept"_s);
+}
+
+void tst_Runtime::unknownRecordInTheMainWindowIsReported()
+{
+    MainWindow window;
+    window.img3_Click();
+    runtime::invoke([&] { window.showPlanet(10); });
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_quits, QList<int>{ 1 });
+    // What the handler showed before the error stays visible.
+    QCOMPARE(window.findChild<QLabel *>(u"lblName"_s)->text(), u"Earth"_s);
+}
+
+void tst_Runtime::endClosesEveryWindowAndStopsHandlers()
+{
+    auto *first = new ScratchWindow;
+    auto *second = new ScratchWindow;
+    first->show();
+    second->show();
+    int changes = 0;
+    connect(first->box, &QLineEdit::textChanged, this,
+            runtime::handler([&changes] { ++changes; }));
+    first->box->setText(u"a"_s);
+    QCOMPARE(changes, 1);
+    runtime::end();
+    QVERIFY(!first->isVisible());
+    QVERIFY(!second->isVisible());
+    QCOMPARE(m_quits, QList<int>{ 0 });
+    QVERIFY(m_boxes.isEmpty());
+    first->box->setText(u"b"_s);
+    QCOMPARE(changes, 1);
+    runtime::end();
+    QCOMPARE(m_quits, QList<int>{ 0 });
+}
+
+void tst_Runtime::formShowsOneWindowAndRebuildsItAfterClose()
+{
+    runtime::Form<ScratchWindow> form;
+    QVERIFY(!form.isCreated());
+    form.create();
+    QVERIFY(!form.window());
+    QCOMPARE(form.show(), runtime::ok);
+    QPointer<ScratchWindow> first = form.window();
+    QVERIFY(first && first->isVisible());
+    QVERIFY(!first->parentWidget());
+    QVERIFY(!first->isModal());
+    first->box->setText(u"typed"_s);
+    QCOMPARE(form.show(), runtime::ok);
+    QCOMPARE(form.window(), first.data());
+    QCOMPARE(first->box->text(), u"typed"_s);
+
+    first->close();
+    QTRY_VERIFY(!first);
+    QVERIFY(!form.window());
+    QCOMPARE(form.show(), runtime::ok);
+    QVERIFY(form.window());
+    QCOMPARE(form.window()->box->text(), QString());
+}
+
+void tst_Runtime::formNotCreatedCannotShow()
+{
+    runtime::Form<ScratchWindow> form;
+    QCOMPARE(form.show(), runtime::failed);
+    QVERIFY(!form.window());
+}
+
+void tst_Runtime::autoSizedLabelFollowsItsText()
+{
+    QWidget parent;
+    auto *label = new QLabel(&parent);
+    label->setProperty("autoSize", true);
+    label->setGeometry(30, 40, 9, 32);
+    QCOMPARE(runtime::setCaption(label, u"Neptune"_s), runtime::ok);
+    QCOMPARE(label->pos(), QPoint(30, 40));
+    QCOMPARE(label->width(), label->fontMetrics().horizontalAdvance(u"Neptune"_s));
+    const int wide = label->width();
+    runtime::setCaption(label, u"Mars"_s);
+    QVERIFY(label->width() < wide);
+    // An empty caption returns to the box the window's description gives it.
+    runtime::setCaption(label, QString());
+    QCOMPARE(label->geometry(), QRect(30, 40, 9, 32));
+
+    auto *fixed = new QLabel(&parent);
+    fixed->setGeometry(0, 0, 20, 10);
+    runtime::setCaption(fixed, u"A much longer caption"_s);
+    QCOMPARE(fixed->size(), QSize(20, 10));
+}
+
+QTEST_MAIN(tst_Runtime)
+#include "tst_runtime.moc"
