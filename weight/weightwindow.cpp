@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#include "weight/weightwindow.h"
+
+#include "runtime/numbertext.h"
+#include "runtime/runtime.h"
+
+#include <QLocale>
+
+#include <optional>
+#include <string_view>
+
+namespace {
+
+std::u16string_view view(const QString &text)
+{
+    return { reinterpret_cast<const char16_t *>(text.utf16()),
+        static_cast<std::size_t>(text.size()) };
+}
+
+} // namespace
+
+WeightWindow::WeightWindow(QWidget *parent)
+    : QWidget(parent)
+{
+    m_ui.setupUi(this);
+    runtime::load(this);
+
+    m_resultBoxes = { m_ui.Text2, m_ui.Text3, m_ui.Text4, m_ui.Text5, m_ui.Text6, m_ui.Text7,
+        m_ui.Text8, m_ui.Text9 };
+
+    connect(
+        m_ui.Text1, &QLineEdit::textChanged, this, runtime::handler([this] { Text1_Change(); }));
+
+    m_ui.Text1->setFocus();
+}
+
+void WeightWindow::Text1_Change()
+{
+    QString earthText;
+    runtime::check(runtime::getText(m_ui.Text1, earthText), "Text1.Text");
+    const runtime::ParsedNumber earth = runtime::textToNumber(view(earthText));
+    // The user's decimal separator; QLocale() is the system locale unless a test pins another.
+    const QString decimalPoint = QLocale().decimalPoint();
+
+    for (int step = 0; step < weight::bodyCount; ++step) {
+        const std::optional<double> product = earth.outOfRange
+            ? std::nullopt
+            : weight::convertWeight(earth.value, weight::factors[step]);
+        if (!product) {
+            // Results already shown stay; the boxes this weight cannot fill are emptied so
+            // that none of them goes on showing a result of an earlier weight.
+            for (int later = step; later < weight::bodyCount; ++later)
+                runtime::check(runtime::setText(m_resultBoxes[later], QString()), "Text.Text");
+            runtime::msgBox(QStringLiteral("This weight is too large to convert.\n"
+                                           "Please enter a smaller weight."));
+            return;
+        }
+        const std::u16string text = runtime::numberToText(*product, view(decimalPoint));
+        runtime::check(
+            runtime::setText(m_resultBoxes[step], QString::fromStdU16String(text)), "Text.Text");
+    }
+}
