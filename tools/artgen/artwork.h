@@ -20,7 +20,7 @@ Image renderPluto();
 // The About picture: an emblem, not a portrait of anyone.
 Image renderEmblem();
 
-// The program icon in full colour at `size` pixels square.
-RgbaImage renderIcon(int size);
+// The program icon at `size` pixels square, in full colour or in black and white.
+RgbaImage renderIcon(int size, bool monochrome = false);
 
 } // namespace artgen

@@ -189,7 +189,7 @@ Image renderEmblem()
                     sum = sum + emblem.sample(px + (sx + 0.5) / n, py + (sy + 0.5) / n, background);
             Rgb c = sum * (1.0 / (n * n));
             // A fine grain, like a print's, so the picture is not flat colour.
-            const double g = grain.uniform(-1, 1) * 0.012;
+            const double g = grain.uniform(-1, 1) * 0.015;
             c = c + Rgb { g, g, g };
             image.set(px, py, c);
         }

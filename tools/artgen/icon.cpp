@@ -17,7 +17,7 @@ struct IconSample
 
 // The motif in unit coordinates (0..1, y down): a banded planet with a tilted ring,
 // outlined so that the shapes still part at 16 pixels.
-IconSample iconAt(double x, double y, double outline)
+IconSample iconAt(double x, double y, double outline, bool monochrome)
 {
     const double cx = 0.5, cy = 0.5, r = 0.28;
     const double ringAngle = -0.38;
@@ -38,7 +38,8 @@ IconSample iconAt(double x, double y, double outline)
     auto paintRing = [&]() {
         if (ringEdge > -outline) {
             const double t = clamp01(0.5 + 0.5 * u / rx);
-            const Rgb gold = mix(fromSrgb8(255, 226, 128), fromSrgb8(206, 150, 48), t);
+            const Rgb gold = monochrome ? Rgb { 1, 1, 1 }
+                                        : mix(fromSrgb8(255, 226, 128), fromSrgb8(206, 150, 48), t);
             s.colour = ringEdge > 0 ? gold : outlineColour;
             s.alpha = 1;
         }
@@ -56,6 +57,9 @@ IconSample iconAt(double x, double y, double outline)
                 * (1 - smoothstep(0.55, 0.7, std::fabs(lat)));
             const Rgb albedo = mix(fromSrgb8(90, 200, 240), fromSrgb8(40, 110, 210), band);
             s.colour = albedo * (0.15 + 0.85 * light);
+            // In black and white the night side becomes a solid crescent.
+            if (monochrome)
+                s.colour = light > 0.3 ? Rgb { 1, 1, 1 } : Rgb {};
         } else {
             s.colour = outlineColour;
         }
@@ -68,11 +72,12 @@ IconSample iconAt(double x, double y, double outline)
 
 } // namespace
 
-RgbaImage renderIcon(int size)
+RgbaImage renderIcon(int size, bool monochrome)
 {
     RgbaImage image(size, size);
     // About one pixel of outline at the small sizes, thickening slowly at large ones.
-    const double outline = std::max(1.0, size / 40.0) / size;
+    // Black and white needs it thicker: a thin line vanishes when coverage is thresholded.
+    const double outline = std::max(monochrome ? 1.6 : 1.0, size / 40.0) / size;
     constexpr int n = 8;
     for (int py = 0; py < size; ++py) {
         for (int px = 0; px < size; ++px) {
@@ -80,8 +85,8 @@ RgbaImage renderIcon(int size)
             double alpha = 0;
             for (int sy = 0; sy < n; ++sy) {
                 for (int sx = 0; sx < n; ++sx) {
-                    const IconSample s = iconAt(
-                        (px + (sx + 0.5) / n) / size, (py + (sy + 0.5) / n) / size, outline);
+                    const IconSample s = iconAt((px + (sx + 0.5) / n) / size,
+                        (py + (sy + 0.5) / n) / size, outline, monochrome);
                     sum = sum + s.colour * s.alpha;
                     alpha += s.alpha;
                 }

@@ -32,7 +32,7 @@ IconImage twoColourIcon(const RgbaImage &art)
             const std::uint8_t *p = art.pixel(x, y);
             const int luma = 3 * p[0] + 6 * p[1] + p[2];
             icon.transparent.push_back(p[3] < 128);
-            icon.indices.push_back(luma > 10 * 110 ? 1 : 0);
+            icon.indices.push_back(luma > 10 * 128 ? 1 : 0);
         }
     }
     return icon;
@@ -123,8 +123,8 @@ int main(int argc, char **argv)
             } },
         { "icons/sivane.ico",
             [] {
-                return encodeIco({ twoColourIcon(renderIcon(32)), sixteenColourIcon(renderIcon(32)),
-                    sixteenColourIcon(renderIcon(16)) });
+                return encodeIco({ twoColourIcon(renderIcon(32, true)),
+                    sixteenColourIcon(renderIcon(32)), sixteenColourIcon(renderIcon(16)) });
             } },
     };
 

@@ -49,7 +49,7 @@ public:
             Crater c;
             c.centre = rng.onSphere();
             const double u = rng.uniform();
-            c.radius = smallest + (largest - smallest) * u * u * u * u;
+            c.radius = smallest + (largest - smallest) * u * u * u * u * u;
             c.fresh = rng.uniform() < freshShare;
             c.rayPhase = rng.uniform(0, 50);
             m_craters.push_back(c);
@@ -62,14 +62,22 @@ public:
         for (const Crater &c : m_craters) {
             const Vec3 d = q - c.centre;
             const double d2 = d.dot(d);
-            const double reach = 1.6 * c.radius;
+            const double reach = 1.7 * c.radius;
             if (d2 > reach * reach)
                 continue;
             const double t = std::sqrt(d2) / c.radius;
-            double profile = (t < 1 ? t * t - 1 : 0) + 0.45 * bump((t - 1) / 0.45);
-            if (c.radius > 0.09)
-                profile += 0.5 * bump(t / 0.18);
-            h += profile * c.radius * 0.55;
+            // A bowl whose wall steepens up to a sharp raised rim, then ejecta sloping away.
+            constexpr double depth = 0.22, rim = 0.07;
+            double profile = 0;
+            if (t < 1) {
+                const double t2 = t * t;
+                profile = -depth * (1 - t2) + rim * t2 * t2;
+            } else {
+                profile = rim * bump((t - 1) / 0.7);
+            }
+            if (c.radius > 0.08 && t < 0.25)
+                profile += 0.08 * bump(t / 0.25);
+            h += profile * c.radius;
         }
         return h;
     }
@@ -113,7 +121,7 @@ Vec3 scaled(Vec3 q, double sx, double sy, double sz)
 
 Image renderMercury()
 {
-    static const CraterField craters(11, 260, 0.018, 0.2, 0.1);
+    static const CraterField craters(11, 520, 0.012, 0.24, 0.08);
     static const Noise mottle(12);
     PlanetScene scene;
     scene.width = 170;
@@ -123,17 +131,21 @@ Image renderMercury()
     scene.radius = 72;
     scene.tiltDegrees = 5;
     scene.light = { -0.6, 0.3, 0.74 };
-    scene.lunarLook = 0.8;
+    scene.lunarLook = 0.85;
     scene.surface = [](Vec3 q) {
-        const double m = 0.5 + 0.5 * mottle.fbm(q * 2.5, 6);
-        double shade = 0.62 + 0.3 * (m - 0.5) + craters.albedoShift(q);
+        const double broad = mottle.fbm(q * 1.8, 5, 0.55);
+        const double fine = mottle.fbm(q * 7 + Vec3 { 3, 3, 3 }, 4);
+        // Smooth darker plains between the cratered highlands.
+        const double plains = smoothstep(0.05, 0.25, broad);
+        double shade
+            = 0.5 + 0.12 * fine - 0.1 * plains + craters.albedoShift(q) * (1 - 0.5 * plains);
         shade = clamp01(shade);
         SurfaceSample s;
-        s.albedo = fromSrgb8(int(255 * shade), int(250 * shade), int(243 * shade)) * 0.85;
+        s.albedo = fromSrgb8(int(255 * shade), int(249 * shade), int(240 * shade));
         return s;
     };
     scene.relief = [](Vec3 q) { return craters.height(q); };
-    scene.reliefStrength = 1.2;
+    scene.reliefStrength = 1.0;
     scene.starSeed = 21;
     return renderPlanet(scene);
 }
@@ -181,13 +193,12 @@ Image renderEarth()
     scene.radius = 72;
     scene.tiltDegrees = 18;
     scene.rollDegrees = -8;
-    scene.spinDegrees = 0;
     scene.light = { -0.58, 0.32, 0.75 };
     scene.terminatorWrap = 0.05;
     scene.surface = [](Vec3 q) {
         const double continent
             = land.fbm(q * 1.3 + Vec3 { 0.3, 0, 0 }, 7, 0.55) + 0.1 * detail.fbm(q * 8, 3);
-        const double coast = continent - 0.04;
+        const double coast = continent - 0.03;
         const double lat = std::fabs(q.y);
         SurfaceSample s;
         if (coast < 0) {
@@ -211,8 +222,8 @@ Image renderEarth()
         double cover = cloud.fbm(scaled(q, 2.6, 4.0, 2.6) + swirl * 1.4, 6);
         // Clouds gather near the equator and at mid latitudes, and thin out over the subtropics.
         cover += 0.12 * bump(q.y / 0.12) + 0.1 * bump((lat - 0.75) / 0.2)
-            - 0.08 * bump((lat - 0.42) / 0.15);
-        const double amount = smoothstep(0.02, 0.32, cover) * 0.92;
+            - 0.1 * bump((lat - 0.42) / 0.15);
+        const double amount = smoothstep(0.04, 0.32, cover) * 0.92;
         s.albedo = mix(s.albedo, fromSrgb8(246, 247, 250), amount);
         s.gloss *= 1 - amount;
         return s;
@@ -228,37 +239,36 @@ Image renderMars()
 {
     static const Noise albedo(51);
     static const Noise detail(52);
-    static const CraterField craters(53, 90, 0.015, 0.09, 0.0);
     PlanetScene scene;
     scene.width = 198;
     scene.height = 150;
     scene.centreX = 99;
     scene.centreY = 75;
     scene.radius = 64;
-    scene.tiltDegrees = 22;
+    scene.tiltDegrees = 20;
     scene.rollDegrees = 10;
     scene.light = { -0.55, 0.38, 0.74 };
     scene.lunarLook = 0.35;
     scene.terminatorWrap = 0.03;
     scene.surface = [](Vec3 q) {
         const Vec3 warp { albedo.fbm(q * 2, 3), albedo.fbm(q * 2 + Vec3 { 4, 4, 4 }, 3), 0 };
-        const double markings = albedo.fbm(q * 1.6 + warp * 0.6, 6, 0.55);
-        const double dark = smoothstep(0.05, 0.3, markings) * (q.y < 0.55 ? 1 : 0.3);
-        const double bright = smoothstep(-0.05, -0.35, markings);
-        Rgb c = fromSrgb8(188, 92, 50);
-        c = mix(c, fromSrgb8(216, 138, 82), bright * 0.8);
-        c = mix(c, fromSrgb8(96, 52, 36), dark * 0.85);
-        c = c * (0.92 + 0.16 * detail.fbm(q * 9, 3));
-        const double cap = smoothstep(0.84, 0.88, q.y + 0.03 * detail.fbm(q * 6, 3));
+        const double markings = albedo.fbm(q * 1.4 + warp * 0.7, 6, 0.55);
+        // Dark plains lie mostly south of the equator; the north is brighter desert.
+        const double southern = 0.6 + 0.4 * smoothstep(0.5, -0.2, q.y);
+        const double dark = smoothstep(-0.06, 0.1, markings) * southern;
+        const double bright = smoothstep(-0.14, -0.34, markings);
+        Rgb c = fromSrgb8(190, 96, 54);
+        c = mix(c, fromSrgb8(222, 146, 88), bright * 0.8);
+        c = mix(c, fromSrgb8(82, 46, 34), dark * 0.85);
+        c = c * (0.9 + 0.2 * detail.fbm(q * 10, 3));
+        const double cap = smoothstep(0.91, 0.935, q.y + 0.025 * detail.fbm(q * 6, 3));
         SurfaceSample s;
-        s.albedo = mix(c, fromSrgb8(246, 240, 234), cap);
+        s.albedo = mix(c, fromSrgb8(244, 238, 230), cap);
         return s;
     };
-    scene.relief = [](Vec3 q) { return craters.height(q); };
-    scene.reliefStrength = 0.5;
-    scene.atmosphere = fromSrgb8(230, 190, 170);
+    scene.atmosphere = fromSrgb8(230, 196, 180);
     scene.atmosphereWidth = 0.03;
-    scene.atmosphereStrength = 0.18;
+    scene.atmosphereStrength = 0.2;
     scene.starSeed = 24;
     return renderPlanet(scene);
 }
@@ -267,64 +277,80 @@ Image renderJupiter()
 {
     static const Noise streaks(61);
     static const Noise swirl(62);
+    static const Noise festoons(63);
     PlanetScene scene;
     scene.width = 150;
     scene.height = 150;
     scene.centreX = 75;
     scene.centreY = 75;
-    scene.radius = 66;
+    scene.radius = 67;
     scene.flattening = 0.065;
     scene.tiltDegrees = 3;
     scene.light = { -0.5, 0.25, 0.83 };
     scene.limbDarkening = 0.45;
     scene.terminatorWrap = 0.05;
     scene.surface = [](Vec3 q) {
-        const Vec3 spot = atLatLon(-22, -18);
+        const Vec3 spot = atLatLon(-22, -15);
         Vec3 east, north;
         tangentFrame(spot, east, north);
-        const double u = q.dot(east) / 0.24, v = q.dot(north) / 0.13;
-        const double r2 = u * u + v * v;
+        const double u = q.dot(east) / 0.25, v = q.dot(north) / 0.14;
+        const double r = std::sqrt(u * u + v * v);
         const bool facing = q.dot(spot) > 0;
 
-        // Latitude, disturbed by turbulence streaming along the bands.
-        double lat
-            = q.y + 0.025 * streaks.fbm(scaled(q, 3, 14, 3), 5) + 0.012 * swirl.fbm(q * 9, 3);
-        if (facing && r2 < 4) {
-            // Flow bends round the spot.
-            lat += 0.05 * v * bump(std::sqrt(r2) / 2.0) * 0.6;
+        // Latitude, disturbed by turbulence that streams along the bands.
+        double lat = q.y + 0.03 * streaks.fbm(scaled(q, 2.5, 10, 2.5), 5)
+            + 0.02 * swirl.turbulence(scaled(q, 6, 12, 6), 4);
+        if (facing && r < 2.2) {
+            // The flow parts round the spot.
+            lat += 0.04 * (v > 0 ? 1 : -1) * bump(r / 2.2);
         }
         struct Band
         {
             double from, to;
             Rgb colour;
         };
-        const Rgb zone = fromSrgb8(236, 226, 204);
         static const Band bands[] = {
-            { 0.78, 1.01, fromSrgb8(170, 155, 138) },
-            { 0.62, 0.78, fromSrgb8(196, 178, 150) },
-            { 0.50, 0.58, fromSrgb8(170, 128, 96) },
-            { 0.13, 0.32, fromSrgb8(150, 96, 66) },
-            { -0.08, 0.11, fromSrgb8(240, 224, 194) },
-            { -0.32, -0.12, fromSrgb8(162, 112, 80) },
-            { -0.54, -0.45, fromSrgb8(178, 136, 104) },
-            { -0.76, -0.62, fromSrgb8(196, 178, 150) },
-            { -1.01, -0.76, fromSrgb8(170, 155, 138) },
+            { 0.80, 1.01, fromSrgb8(150, 140, 128) },
+            { 0.64, 0.80, fromSrgb8(184, 168, 146) },
+            { 0.50, 0.58, fromSrgb8(168, 128, 98) },
+            { 0.12, 0.31, fromSrgb8(146, 94, 66) },
+            { -0.09, 0.10, fromSrgb8(226, 204, 168) },
+            { -0.31, -0.12, fromSrgb8(172, 124, 90) },
+            { -0.52, -0.44, fromSrgb8(178, 140, 108) },
+            { -0.80, -0.62, fromSrgb8(184, 168, 146) },
+            { -1.01, -0.80, fromSrgb8(150, 140, 128) },
         };
-        Rgb c = zone;
+        Rgb c = fromSrgb8(234, 222, 198);
         for (const Band &b : bands) {
-            const double w = smoothstep(b.from - 0.025, b.from + 0.02, lat)
-                * (1 - smoothstep(b.to - 0.02, b.to + 0.025, lat));
+            const double w = smoothstep(b.from - 0.03, b.from + 0.02, lat)
+                * (1 - smoothstep(b.to - 0.02, b.to + 0.03, lat));
             c = mix(c, b.colour, w);
         }
-        c = c * (0.93 + 0.12 * streaks.fbm(scaled(q, 6, 24, 6), 4));
+        // Fine streaks along the bands, and blue-grey festoons trailing from the north equatorial
+        // belt.
+        c = c * (0.9 + 0.18 * streaks.fbm(scaled(q, 7, 30, 7), 4));
+        const double festoon = smoothstep(0.25, 0.45, festoons.fbm(scaled(q, 10, 22, 10), 3))
+            * bump((lat - 0.1) / 0.045);
+        c = mix(c, fromSrgb8(108, 104, 112), festoon * 0.7);
+        // A string of white ovals in the south temperate belt.
+        for (double lon : { -60.0, 5.0, 48.0 }) {
+            const Vec3 o = atLatLon(-40, lon);
+            const Vec3 d = q - o;
+            const double e = std::sqrt(d.x * d.x / 1.0 + d.y * d.y * 3.0 + d.z * d.z) / 0.05;
+            c = mix(c, fromSrgb8(240, 234, 222),
+                (1 - smoothstep(0.7, 1.0, e)) * (q.dot(o) > 0 ? 0.85 : 0));
+        }
 
-        if (facing) {
-            const double r = std::sqrt(r2);
-            const double inner = swirl.fbm(Vec3 { u * 2, v * 2, r * 3 }, 3);
-            const Rgb red
-                = mix(fromSrgb8(196, 92, 62), fromSrgb8(222, 140, 98), clamp01(0.5 + inner));
-            c = mix(c, fromSrgb8(246, 236, 220), bump((r - 1.15) / 0.3) * 0.7);
-            c = mix(c, red, 1 - smoothstep(0.85, 1.05, r));
+        if (facing && r < 2) {
+            // Twisted coordinates give the spot its spiral texture.
+            const double twist = 1.8 * (1 - r);
+            const double ct = detmath::cos(twist), st = detmath::sin(twist);
+            const double tu = ct * u - st * v, tv = st * u + ct * v;
+            const double inner = swirl.fbm(Vec3 { tu * 2.2, tv * 2.2, 0.5 }, 4);
+            const Rgb red = mix(fromSrgb8(190, 86, 56), fromSrgb8(228, 150, 104),
+                clamp01(0.45 + 1.2 * inner + 0.4 * r));
+            c = mix(c, fromSrgb8(240, 228, 208), bump((r - 1.15) / 0.35) * 0.8);
+            c = mix(c, red, 1 - smoothstep(0.88, 1.04, r));
         }
         SurfaceSample s;
         s.albedo = c;
@@ -343,7 +369,7 @@ Image renderSaturn()
     scene.height = 129;
     scene.centreX = 85;
     scene.centreY = 64.5;
-    scene.radius = 34;
+    scene.radius = 35;
     scene.flattening = 0.098;
     scene.tiltDegrees = 24;
     scene.rollDegrees = -12;
@@ -353,9 +379,9 @@ Image renderSaturn()
     scene.surface = [](Vec3 q) {
         const double lat = q.y + 0.015 * streaks.fbm(scaled(q, 3, 14, 3), 4);
         const double bands = streaks.fbm(Vec3 { 0.3, lat * 9, 0.7 }, 3);
-        Rgb c = mix(fromSrgb8(224, 200, 150), fromSrgb8(196, 164, 112), clamp01(0.5 + 1.6 * bands));
+        Rgb c = mix(fromSrgb8(226, 202, 152), fromSrgb8(194, 160, 108), clamp01(0.5 + 1.6 * bands));
         c = mix(c, fromSrgb8(240, 224, 180), bump(lat / 0.15) * 0.6);
-        c = mix(c, fromSrgb8(160, 160, 146), smoothstep(0.7, 0.9, lat));
+        c = mix(c, fromSrgb8(156, 160, 150), smoothstep(0.7, 0.9, lat));
         SurfaceSample s;
         s.albedo = c;
         return s;
@@ -365,21 +391,21 @@ Image renderSaturn()
     scene.ring.opacity = [](double r) {
         const double fine = 0.85 + 0.15 * ringlets.at(Vec3 { r * 40, 0.5, 0.5 });
         if (r < 1.53)
-            return 0.18 * fine;
+            return 0.2 * fine;
         if (r < 1.95)
-            return 0.9 * fine;
+            return 0.92 * fine;
         if (r < 2.03)
             return 0.06;
         if (r > 2.205 && r < 2.22)
             return 0.1;
-        return 0.65 * fine;
+        return 0.7 * fine;
     };
     scene.ring.colour = [](double r) {
         if (r < 1.53)
             return fromSrgb8(150, 140, 126);
         if (r < 1.95)
-            return mix(fromSrgb8(214, 196, 160), fromSrgb8(238, 224, 190), (r - 1.53) / 0.42);
-        return fromSrgb8(200, 186, 158);
+            return mix(fromSrgb8(214, 196, 160), fromSrgb8(240, 226, 192), (r - 1.53) / 0.42);
+        return fromSrgb8(202, 188, 160);
     };
     scene.starSeed = 26;
     return renderPlanet(scene);
@@ -393,33 +419,22 @@ Image renderUranus()
     scene.height = 150;
     scene.centreX = 75;
     scene.centreY = 75;
-    scene.radius = 60;
+    scene.radius = 62;
     scene.flattening = 0.023;
+    // The planet rolls on its side: the pole faces nearly towards us.
     scene.tiltDegrees = 55;
-    scene.rollDegrees = 75;
+    scene.rollDegrees = 70;
     scene.light = { -0.5, 0.3, 0.81 };
     scene.limbDarkening = 0.35;
     scene.terminatorWrap = 0.1;
     scene.surface = [](Vec3 q) {
         const double bands = haze.fbm(Vec3 { 0.2, q.y * 5, 0.4 }, 3);
-        Rgb c = mix(fromSrgb8(168, 218, 226), fromSrgb8(190, 232, 236), clamp01(0.5 + bands));
-        c = mix(c, fromSrgb8(206, 240, 242), smoothstep(0.55, 0.9, q.y) * 0.6);
+        Rgb c = mix(fromSrgb8(160, 214, 224), fromSrgb8(188, 232, 236), clamp01(0.5 + bands));
+        c = mix(c, fromSrgb8(208, 242, 244), smoothstep(0.55, 0.9, q.y) * 0.6);
         SurfaceSample s;
         s.albedo = c;
         return s;
     };
-    scene.ring.inner = 1.6;
-    scene.ring.outer = 2.0;
-    scene.ring.opacity = [](double r) {
-        // A few thin dark rings, the outermost the widest.
-        const double edges[] = { 1.64, 1.72, 1.78, 1.95 };
-        const double widths[] = { 0.006, 0.006, 0.008, 0.02 };
-        double a = 0;
-        for (int i = 0; i < 4; ++i)
-            a += std::fabs(r - edges[i]) < widths[i] ? 0.35 : 0;
-        return a;
-    };
-    scene.ring.colour = [](double) { return fromSrgb8(150, 170, 175); };
     scene.atmosphere = fromSrgb8(190, 240, 245);
     scene.atmosphereWidth = 0.035;
     scene.atmosphereStrength = 0.3;
@@ -438,30 +453,31 @@ Image renderNeptune()
     scene.centreY = 75;
     scene.radius = 64;
     scene.flattening = 0.017;
-    scene.tiltDegrees = 20;
+    scene.tiltDegrees = 12;
     scene.light = { -0.52, 0.3, 0.8 };
     scene.limbDarkening = 0.35;
     scene.terminatorWrap = 0.08;
     scene.surface = [](Vec3 q) {
         const double lat = q.y + 0.02 * streaks.fbm(scaled(q, 3, 12, 3), 4);
         const double bands = streaks.fbm(Vec3 { 0.6, lat * 7, 0.2 }, 3);
-        Rgb c = mix(fromSrgb8(54, 88, 196), fromSrgb8(36, 62, 160), clamp01(0.5 + 1.5 * bands));
-        c = mix(c, fromSrgb8(30, 48, 130), smoothstep(0.55, 0.9, -lat) * 0.5);
+        Rgb c = mix(fromSrgb8(56, 92, 200), fromSrgb8(36, 62, 160), clamp01(0.5 + 1.5 * bands));
+        c = mix(c, fromSrgb8(30, 48, 130), smoothstep(0.6, 0.95, -lat) * 0.5);
 
-        const Vec3 spot = atLatLon(-22, -12);
+        const Vec3 spot = atLatLon(-20, -15);
         Vec3 east, north;
         tangentFrame(spot, east, north);
         if (q.dot(spot) > 0) {
-            const double u = q.dot(east) / 0.22, v = q.dot(north) / 0.12;
+            const double u = q.dot(east) / 0.25, v = q.dot(north) / 0.13;
             const double r = std::sqrt(u * u + v * v);
-            c = mix(c, fromSrgb8(18, 26, 84), 1 - smoothstep(0.8, 1.05, r));
+            c = mix(c, fromSrgb8(16, 24, 80), 1 - smoothstep(0.8, 1.05, r));
             // Bright companion clouds hug the spot's southern edge.
-            const double companion = bump((v + 1.25) / 0.35) * bump(u / 1.3);
-            c = mix(c, fromSrgb8(226, 234, 255), clamp01(companion * 1.4));
+            const double companion = bump((v + 1.3) / 0.4) * bump(u / 1.4);
+            c = mix(c, fromSrgb8(226, 234, 255), clamp01(companion * 1.5));
         }
         const double streak = cirrus.turbulence(scaled(q, 3, 16, 3), 4);
-        const double white = smoothstep(0.42, 0.6, streak) * bump((q.y + 0.05) / 0.5);
-        c = mix(c, fromSrgb8(210, 224, 255), white * 0.7);
+        const double white = smoothstep(0.4, 0.58, streak)
+            * (bump((q.y + 0.05) / 0.55) + bump((q.y - 0.55) / 0.12));
+        c = mix(c, fromSrgb8(210, 224, 255), clamp01(white) * 0.75);
         SurfaceSample s;
         s.albedo = c;
         return s;
@@ -473,56 +489,77 @@ Image renderNeptune()
     return renderPlanet(scene);
 }
 
+namespace {
+
+// How much of the bright heart-shaped plain covers q: 1 inside, 0 outside. `across`
+// receives the position from the western (-1) to the eastern (+1) edge.
+double plutoHeart(Vec3 q, const Noise &edge, double *across = nullptr)
+{
+    static const Vec3 centre = atLatLon(12, 16);
+    Vec3 east, north;
+    tangentFrame(centre, east, north);
+    if (q.dot(centre) <= 0)
+        return 0;
+    const double x0 = q.dot(east) / 0.37, y0 = q.dot(north) / 0.37;
+    // Turned so that the tip points down and a little west.
+    const double ca = 0.97, sa = 0.24;
+    const double x = ca * x0 - sa * y0;
+    const double y = sa * x0 + ca * y0 + 0.15;
+    if (across)
+        *across = x;
+    const double a = x * x + y * y - 1;
+    const double f = a * a * a - x * x * y * y * y + 0.1 * edge.fbm(q * 7, 4);
+    return 1 - smoothstep(-0.04, 0.04, f);
+}
+
+} // namespace
+
 Image renderPluto()
 {
     static const Noise mottle(101);
     static const Noise edge(102);
-    static const CraterField craters(103, 70, 0.015, 0.08, 0.0);
+    static const CraterField craters(103, 80, 0.015, 0.07, 0.0);
     PlanetScene scene;
     scene.width = 150;
     scene.height = 112;
     scene.centreX = 75;
     scene.centreY = 56;
-    scene.radius = 50;
-    scene.tiltDegrees = 25;
+    scene.radius = 51;
+    scene.tiltDegrees = 22;
     scene.light = { -0.5, 0.35, 0.79 };
     scene.lunarLook = 0.5;
     scene.surface = [](Vec3 q) {
-        Rgb c = mix(fromSrgb8(186, 152, 118), fromSrgb8(214, 186, 150),
-            clamp01(0.5 + mottle.fbm(q * 3, 5)));
-        c = mix(c, fromSrgb8(184, 174, 162), smoothstep(0.6, 0.85, q.y) * 0.7);
+        Rgb c = mix(fromSrgb8(180, 144, 110), fromSrgb8(216, 188, 152),
+            clamp01(0.5 + 1.2 * mottle.fbm(q * 3, 5)));
+        c = mix(c, fromSrgb8(186, 176, 166), smoothstep(0.6, 0.85, q.y) * 0.7);
 
-        // The dark reddish belt west of the heart.
-        const Vec3 belt = atLatLon(-8, -62);
+        // The dark reddish belt along the equator, west of the heart.
+        const Vec3 belt = atLatLon(-10, -56);
         Vec3 be, bn;
         tangentFrame(belt, be, bn);
         if (q.dot(belt) > 0) {
-            const double u = q.dot(be) / 0.62, v = q.dot(bn) / 0.26;
-            const double d = u * u + v * v + 0.35 * edge.fbm(q * 4, 4);
-            c = mix(c, fromSrgb8(98, 52, 38), 1 - smoothstep(0.75, 1.0, d));
+            const double u = q.dot(be) / 0.8, v = q.dot(bn) / 0.26 + 0.4 * u * u;
+            const double d = u * u + v * v + 0.7 * edge.fbm(q * 3 + Vec3 { 2, 2, 2 }, 6);
+            c = mix(c, fromSrgb8(96, 50, 36), 1 - smoothstep(0.7, 0.95, d));
         }
+        // Smaller dark patches continue the belt east of the heart.
+        const double spots = smoothstep(0.25, 0.4, edge.fbm(q * 5 + Vec3 { 9, 1, 4 }, 4))
+            * bump((q.y + 0.12) / 0.2);
+        c = mix(c, fromSrgb8(110, 62, 44), spots * 0.8);
 
-        // The bright heart-shaped plain, its tip pointing down and a little east.
-        const Vec3 heart = atLatLon(18, 12);
-        Vec3 he, hn;
-        tangentFrame(heart, he, hn);
-        if (q.dot(heart) > 0) {
-            const double x0 = q.dot(he) / 0.3, y0 = q.dot(hn) / 0.3;
-            const double ca = 0.96, sa = -0.26;
-            const double x = ca * x0 - sa * y0;
-            const double y = sa * x0 + ca * y0 + 0.1;
-            const double a = x * x + y * y - 1;
-            const double f = a * a * a - x * x * y * y * y + 0.12 * edge.fbm(q * 7, 4);
-            const double inside = 1 - smoothstep(-0.04, 0.04, f);
-            const Rgb plain = x < -0.05 ? fromSrgb8(246, 238, 226) : fromSrgb8(234, 222, 204);
-            c = mix(c, plain, inside);
-        }
+        double across = 0;
+        const double heart = plutoHeart(q, edge, &across);
+        // The western lobe is the smoother, brighter ice.
+        const Rgb plain = mix(
+            fromSrgb8(248, 242, 232), fromSrgb8(230, 216, 196), smoothstep(-0.3, 0.2, across));
+        c = mix(c, plain, heart);
         SurfaceSample s;
         s.albedo = c;
         return s;
     };
-    scene.relief = [](Vec3 q) { return craters.height(q); };
-    scene.reliefStrength = 0.6;
+    // The icy plain has no craters.
+    scene.relief = [](Vec3 q) { return craters.height(q) * (1 - plutoHeart(q, edge)); };
+    scene.reliefStrength = 0.5;
     scene.starSeed = 29;
     return renderPlanet(scene);
 }
