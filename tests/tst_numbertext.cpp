@@ -1,0 +1,466 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#include "runtime/numbertext.h"
+
+#include <QTest>
+
+#include <bit>
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <locale.h>
+#include <random>
+#include <regex>
+#include <string>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr double infinity = std::numeric_limits<double>::infinity();
+constexpr double largest = std::numeric_limits<double>::max();
+constexpr double smallestSubnormal = std::numeric_limits<double>::denorm_min();
+constexpr std::mt19937_64::result_type seed = 20260101;
+constexpr int randomInputs = 1'000'000;
+
+QString describe(double value)
+{
+    return QString::asprintf("%.17g (bits %016llx)", value,
+        static_cast<unsigned long long>(std::bit_cast<quint64>(value)));
+}
+
+// Tells 0 from -0 and compares NaN by its bits, which == cannot do.
+bool sameDouble(double a, double b)
+{
+    return std::bit_cast<quint64>(a) == std::bit_cast<quint64>(b);
+}
+
+std::u16string toU16(const std::string &ascii)
+{
+    return std::u16string(ascii.begin(), ascii.end());
+}
+
+// The correctly rounded value of a well-formed decimal without a leading "+": from_chars
+// where it gives one, else the C library, which answers an infinity or a zero of the sign.
+runtime::ParsedNumber referenceValue(const std::string &text)
+{
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc()) {
+        Q_ASSERT(result.ptr == text.data() + text.size());
+        return { value };
+    }
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    value = strtod_l(text.c_str(), nullptr, cLocale);
+    return { value, std::isinf(value) };
+}
+
+struct Mismatches
+{
+    int count = 0;
+    QString first;
+    void add(const QString &what)
+    {
+        if (count++ == 0)
+            first = what;
+    }
+    QByteArray report() const
+    {
+        return QString(u"%1 mismatches, first: %2"_s.arg(count).arg(first)).toUtf8();
+    }
+};
+
+} // namespace
+
+class tst_NumberText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void textToNumber_data();
+    void textToNumber();
+    void numberToText_data();
+    void numberToText();
+    void readingMatchesFromChars();
+    void writingMatchesPrintfAndReadsBack();
+    void readingFollowsThePatternOnArbitraryText();
+};
+
+void tst_NumberText::initTestCase()
+{
+    // The printf references below must write a full stop whatever the environment says.
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+void tst_NumberText::textToNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<bool>("outOfRange");
+
+    QTest::newRow("plain weight") << u"70"_s << 70.0 << false;
+    QTest::newRow("empty text gives 0") << u""_s << 0.0 << false;
+    QTest::newRow("letters give 0") << u"abc"_s << 0.0 << false;
+    QTest::newRow("unit after the number is ignored") << u"70kg"_s << 70.0 << false;
+    QTest::newRow("comma ends the number") << u"1,5"_s << 1.0 << false;
+    QTest::newRow("negative weight") << u"-70"_s << -70.0 << false;
+    QTest::newRow("plus sign") << u"+5"_s << 5.0 << false;
+    QTest::newRow("leading point") << u".5"_s << 0.5 << false;
+    QTest::newRow("trailing point") << u"5."_s << 5.0 << false;
+    QTest::newRow("point then exponent") << u"1.e2"_s << 100.0 << false;
+    QTest::newRow("exponent letter alone") << u"1e"_s << 1.0 << false;
+    QTest::newRow("exponent letter and sign alone") << u"1e+"_s << 1.0 << false;
+    QTest::newRow("exponent with two signs") << u"1e+-2"_s << 1.0 << false;
+    QTest::newRow("second exponent ignored") << u"1e5e3"_s << 1e5 << false;
+    QTest::newRow("second point ends the number") << u"1.2.3"_s << 1.2 << false;
+    QTest::newRow("minus alone") << u"-"_s << 0.0 << false;
+    QTest::newRow("plus alone") << u"+"_s << 0.0 << false;
+    QTest::newRow("point alone") << u"."_s << 0.0 << false;
+    QTest::newRow("point with exponent but no digit") << u".e2"_s << 0.0 << false;
+    QTest::newRow("two signs") << u"--5"_s << 0.0 << false;
+    QTest::newRow("negative zero keeps its sign") << u"-0"_s << -0.0 << false;
+    QTest::newRow("small exponent") << u"1.5E-07"_s << 1.5e-7 << false;
+    QTest::newRow("leading zeros") << u"000012.50"_s << 12.5 << false;
+
+    // Blanks, the D exponent and the radix prefixes.
+    QTest::newRow("leading blanks") << u"   42"_s << 42.0 << false;
+    QTest::newRow("leading tab and line feed") << u"\t\n42"_s << 42.0 << false;
+    QTest::newRow("blanks between digits") << u"1 000 000"_s << 1e6 << false;
+    QTest::newRow("blank after the sign") << u"- 5"_s << -5.0 << false;
+    QTest::newRow("blanks around the point") << u"1 . 5"_s << 1.5 << false;
+    QTest::newRow("blanks in the exponent") << u"1 e - 3"_s << 1e-3 << false;
+    QTest::newRow("trailing blanks then unit") << u"70 kg"_s << 70.0 << false;
+    QTest::newRow("blank then point continues the number") << u"12 .5"_s << 12.5 << false;
+    QTest::newRow("carriage return is no blank") << u"\r42"_s << 0.0 << false;
+    QTest::newRow("no-break space is no blank") << u"\u00A042"_s << 0.0 << false;
+    QTest::newRow("no-break space ends the number") << u"1\u00A0000"_s << 1.0 << false;
+    QTest::newRow("D exponent") << u"1D3"_s << 1000.0 << false;
+    QTest::newRow("lower-case d exponent") << u"25d-1"_s << 2.5 << false;
+    QTest::newRow("hexadecimal") << u"&H1F"_s << 31.0 << false;
+    QTest::newRow("hexadecimal, lower case") << u"&hff"_s << 255.0 << false;
+    QTest::newRow("hexadecimal with blanks") << u" & H 1 0"_s << 16.0 << false;
+    QTest::newRow("16-bit hexadecimal wraps") << u"&HFFFF"_s << -1.0 << false;
+    QTest::newRow("lowest 16-bit hexadecimal") << u"&H8000"_s << -32768.0 << false;
+    QTest::newRow("leading zeros do not widen") << u"&H0000FFFF"_s << -1.0 << false;
+    QTest::newRow("17 bits is a 32-bit value") << u"&H10000"_s << 65536.0 << false;
+    QTest::newRow("32-bit hexadecimal wraps") << u"&HFFFFFFFF"_s << -1.0 << false;
+    QTest::newRow("lowest 32-bit hexadecimal") << u"&H80000000"_s << -2147483648.0 << false;
+    QTest::newRow("hexadecimal beyond 32 bits") << u"&H100000000"_s << infinity << true;
+    QTest::newRow("octal") << u"&O17"_s << 15.0 << false;
+    QTest::newRow("16-bit octal wraps") << u"&o177777"_s << -1.0 << false;
+    QTest::newRow("octal ends at 8") << u"&O18"_s << 1.0 << false;
+    QTest::newRow("hexadecimal ends at point") << u"&H1.8"_s << 1.0 << false;
+    QTest::newRow("prefix without digits") << u"&H"_s << 0.0 << false;
+    QTest::newRow("prefix with a non-digit") << u"&HG"_s << 0.0 << false;
+    QTest::newRow("sign before a prefix") << u"-&H10"_s << 0.0 << false;
+    QTest::newRow("unknown prefix") << u"&B101"_s << 0.0 << false;
+
+    // What the rule does not accept.
+    QTest::newRow("inf is no number") << u"inf"_s << 0.0 << false;
+    QTest::newRow("infinity is no number") << u"-Infinity"_s << 0.0 << false;
+    QTest::newRow("nan is no number") << u"nan"_s << 0.0 << false;
+    QTest::newRow("hexadecimal float stops at x") << u"0x1p3"_s << 0.0 << false;
+    QTest::newRow("Arabic-Indic digit") << u"\u0663"_s << 0.0 << false;
+    QTest::newRow("Arabic-Indic digit ends the number") << u"1\u0663"_s << 1.0 << false;
+    QTest::newRow("full-width digit") << u"\uFF17\uFF10"_s << 0.0 << false;
+    QTest::newRow("Arabic decimal separator ends the number") << u"1\u066B5"_s << 1.0 << false;
+
+    // The ends of the range.
+    QTest::newRow("largest double") << u"1.7976931348623157e308"_s << largest << false;
+    QTest::newRow("rounds down to the largest double")
+        << u"1.7976931348623158e308"_s << largest << false;
+    QTest::newRow("rounds up beyond the largest double")
+        << u"1.7976931348623159e308"_s << infinity << true;
+    QTest::newRow("largest double written to 15 digits")
+        << u"1.79769313486232E+308"_s << infinity << true;
+    QTest::newRow("overflow") << u"1e309"_s << infinity << true;
+    QTest::newRow("negative overflow") << u"-1e309"_s << -infinity << true;
+    QTest::newRow("overflow by long exponent") << u"1e99999999999999999999"_s << infinity << true;
+    QTest::newRow("overflow by many digits") << u"1"_s + QString(400, u'0') << infinity << true;
+    QTest::newRow("zero with a huge exponent") << u"0e99999999999999999999"_s << 0.0 << false;
+    QTest::newRow("many zeros then a digit")
+        << u"0."_s + QString(400, u'0') + u"1e700"_s << 1e299 << false;
+    QTest::newRow("many integer digits, negative exponent")
+        << u"1"_s + QString(899, u'0') + u"e-850"_s << 1e49 << false;
+    QTest::newRow("exponent cancels many zeros")
+        << u"0."_s + QString(19999, u'0') + u"1e20004"_s << 1e4 << false;
+    QTest::newRow("underflow gives zero") << u"1e-400"_s << 0.0 << false;
+    QTest::newRow("negative underflow gives negative zero") << u"-1e-400"_s << -0.0 << false;
+    QTest::newRow("underflow by long exponent") << u"1e-99999999999999999999"_s << 0.0 << false;
+    QTest::newRow("smallest subnormal")
+        << u"4.9406564584124654e-324"_s << smallestSubnormal << false;
+    QTest::newRow("just above half the smallest subnormal")
+        << u"2.4703282292062328e-324"_s << smallestSubnormal << false;
+    QTest::newRow("just below half the smallest subnormal")
+        << u"2.4703282292062327e-324"_s << 0.0 << false;
+    QTest::newRow("subnormal") << u"1e-310"_s << 1e-310 << false;
+    QTest::newRow("largest subnormal")
+        << u"2.2250738585072011e-308"_s << std::nextafter(std::numeric_limits<double>::min(), 0.0)
+        << false;
+    QTest::newRow("tie rounds to even") << u"9007199254740993"_s << 9007199254740992.0 << false;
+    QTest::newRow("tie broken by the 900th digit")
+        << u"9007199254740993."_s + QString(883, u'0') + u"1"_s << 9007199254740994.0 << false;
+    QTest::newRow("tie kept when the 900th digit is 0")
+        << u"9007199254740993."_s + QString(884, u'0') << 9007199254740992.0 << false;
+}
+
+void tst_NumberText::textToNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QFETCH(bool, outOfRange);
+
+    const runtime::ParsedNumber parsed
+        = runtime::textToNumber(std::u16string_view(QStringView(text).utf16(), text.size()));
+    QVERIFY2(sameDouble(parsed.value, expected), qPrintable(describe(parsed.value)));
+    QCOMPARE(parsed.outOfRange, outOfRange);
+
+    // Bytes beyond ASCII end the number as the characters they encode do.
+    const QByteArray utf8 = text.toUtf8();
+    const runtime::ParsedNumber parsed8
+        = runtime::textToNumber(std::string_view(utf8.data(), utf8.size()));
+    QVERIFY2(sameDouble(parsed8.value, expected), qPrintable(describe(parsed8.value)));
+    QCOMPARE(parsed8.outOfRange, outOfRange);
+}
+
+void tst_NumberText::numberToText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("zero") << 0.0 << u"."_s << u"0"_s;
+    QTest::newRow("negative zero") << -0.0 << u"."_s << u"0"_s;
+    QTest::newRow("integer") << 203.0 << u"."_s << u"203"_s;
+    QTest::newRow("negative") << -1.5 << u"."_s << u"-1.5"_s;
+    QTest::newRow("7 kg on Mercury") << 7 * 0.37 << u"."_s << u"2.59"_s;
+    QTest::newRow("7 kg on Venus") << 7 * 0.909 << u"."_s << u"6.363"_s;
+    QTest::newRow("7 kg on Uranus") << 7 * 0.862 << u"."_s << u"6.034"_s;
+    QTest::newRow("7 kg on Pluto") << 7 * 1.766 << u"."_s << u"12.362"_s;
+    QTest::newRow("70 kg on Mercury") << 70 * 0.37 << u"."_s << u"25.9"_s;
+    QTest::newRow("-70 kg on Pluto") << -70 * 1.766 << u"."_s << u"-123.62"_s;
+    QTest::newRow("binary noise hidden") << 0.1 + 0.2 << u"."_s << u"0.3"_s;
+    QTest::newRow("a third") << 1.0 / 3 << u"."_s << u"0.333333333333333"_s;
+    QTest::newRow("two thirds round up") << 2.0 / 3 << u"."_s << u"0.666666666666667"_s;
+    QTest::newRow("sixteenth digit rounds") << 123456789012345.6 << u"."_s << u"123456789012346"_s;
+    QTest::newRow("largest plain integer") << 999999999999999.0 << u"."_s << u"999999999999999"_s;
+    QTest::newRow("just below the half") << 999999999999999.4 << u"."_s << u"999999999999999"_s;
+    QTest::newRow("half rounds into exponent form") << 999999999999999.5 << u"."_s << u"1E+15"_s;
+    QTest::newRow("1e14 is plain") << 1e14 << u"."_s << u"100000000000000"_s;
+    QTest::newRow("1e15 is exponent form") << 1e15 << u"."_s << u"1E+15"_s;
+    QTest::newRow("large with fraction") << 3.7e307 << u"."_s << u"3.7E+307"_s;
+    QTest::newRow("largest double") << largest << u"."_s << u"1.79769313486232E+308"_s;
+    QTest::newRow("0.0001 is plain") << 0.0001 << u"."_s << u"0.0001"_s;
+    QTest::newRow("rounds up to 0.0001") << 9.9999999999999999e-5 << u"."_s << u"0.0001"_s;
+    QTest::newRow("just below 0.0001")
+        << 9.99999999999999e-5 << u"."_s << u"9.99999999999999E-05"_s;
+    QTest::newRow("1e-5 is exponent form") << 1e-5 << u"."_s << u"1E-05"_s;
+    QTest::newRow("small") << 1.5e-7 << u"."_s << u"1.5E-07"_s;
+    QTest::newRow("negative small") << -1.5e-7 << u"."_s << u"-1.5E-07"_s;
+    QTest::newRow("smallest normal")
+        << std::numeric_limits<double>::min() << u"."_s << u"2.2250738585072E-308"_s;
+    QTest::newRow("smallest subnormal")
+        << smallestSubnormal << u"."_s << u"4.94065645841247E-324"_s;
+    QTest::newRow("comma separator") << 25.9 << u","_s << u"25,9"_s;
+    QTest::newRow("comma separator, exponent form") << 1.5e20 << u","_s << u"1,5E+20"_s;
+    QTest::newRow("comma separator, integer") << 1e20 << u","_s << u"1E+20"_s;
+    QTest::newRow("Arabic decimal separator") << 25.9 << u"\u066B"_s << u"25\u066B9"_s;
+    QTest::newRow("infinity") << infinity << u"."_s << u"Infinity"_s;
+    QTest::newRow("negative infinity") << -infinity << u"."_s << u"-Infinity"_s;
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << u"."_s << u"NaN"_s;
+}
+
+void tst_NumberText::numberToText()
+{
+    QFETCH(double, value);
+    QFETCH(QString, separator);
+    QFETCH(QString, expected);
+
+    const std::u16string text = runtime::numberToText(
+        value, std::u16string_view(QStringView(separator).utf16(), separator.size()));
+    QCOMPARE(QString::fromStdU16String(text), expected);
+}
+
+// Random well-formed numbers, each read as written and also dressed up with blanks, a D
+// exponent and trailing text, which must not change the value.
+void tst_NumberText::readingMatchesFromChars()
+{
+    std::mt19937_64 random(seed);
+    const auto below = [&](int n) { return int(random() % unsigned(n)); };
+    // Eighteen digits from each draw keep the generator from dominating the run time.
+    const auto digits = [&](std::string &out, int n) {
+        std::uint64_t draw = 0;
+        for (int i = 0; i < n; ++i, draw /= 10) {
+            if (i % 18 == 0)
+                draw = random();
+            out += char('0' + draw % 10);
+        }
+    };
+    static const char *const suffixes[]
+        = { "kg", ",5", " kg", "e", "E+", "d-x", "-3", "+3", "..1", "&H1" };
+    Mismatches mismatches;
+    std::string clean;
+    std::string text;
+    std::u16string text16;
+    for (int i = 0; i < randomInputs; ++i) {
+        clean.clear();
+        const int sign = below(3);
+        if (sign == 1)
+            clean += '-';
+        const int shape = below(100);
+        if (shape == 0) {
+            // The exact halfway point between two doubles, or a hair off it: rounding to
+            // even and the digits beyond the kept ones decide.
+            const double a = std::bit_cast<double>(random() & 0x7FEF'FFFF'FFFF'FFFFu);
+            const long double half
+                = (static_cast<long double>(a) + std::nextafter(a, infinity)) / 2;
+            char buffer[1200];
+            std::snprintf(buffer, sizeof buffer, "%.*Le", 760 + below(200), half);
+            clean += buffer;
+            if (below(2)) {
+                const auto e = clean.find('e');
+                clean.insert(e, below(2) ? "1" : "0");
+            }
+        } else {
+            const int intDigits = shape < 90 ? below(20) : below(60);
+            const int fracDigits = below(3) ? below(20) : 0;
+            if (below(4) == 0)
+                clean += std::string(below(5), '0');
+            digits(clean, intDigits);
+            if (fracDigits > 0 || below(4) == 0) {
+                clean += '.';
+                digits(clean, fracDigits);
+            }
+            if (intDigits + fracDigits == 0)
+                clean += '7';
+            if (below(2)) {
+                clean += below(2) ? 'e' : 'E';
+                const int exponentSign = below(3);
+                if (exponentSign > 0)
+                    clean += exponentSign == 1 ? '-' : '+';
+                clean += std::to_string(below(4) ? below(30) : below(400));
+            }
+        }
+        runtime::ParsedNumber expected = referenceValue(clean);
+
+        text = (sign == 2 ? "+" : "") + clean;
+        if (below(3) == 0) {
+            std::string dressed;
+            for (const char c : text) {
+                while (below(4) == 0)
+                    dressed += " \t\n"[below(3)];
+                dressed += (c == 'e' || c == 'E') && below(2) ? "dD"[below(2)] : c;
+            }
+            text = dressed + suffixes[below(std::size(suffixes))];
+        }
+        text16.assign(text.begin(), text.end());
+        const runtime::ParsedNumber parsed = runtime::textToNumber(text16);
+        if (!sameDouble(parsed.value, expected.value) || parsed.outOfRange != expected.outOfRange)
+            mismatches.add(QString::fromStdString(text).left(100) + u" gave "_s
+                + describe(parsed.value) + u" expected "_s + describe(expected.value));
+    }
+    QVERIFY2(mismatches.count == 0, mismatches.report().constData());
+}
+
+void tst_NumberText::writingMatchesPrintfAndReadsBack()
+{
+    std::mt19937_64 random(seed);
+    const auto below = [&](int n) { return int(random() % unsigned(n)); };
+    Mismatches mismatches;
+    char reference[64];
+    for (int i = 0; i < randomInputs; ++i) {
+        double x = 0;
+        switch (below(4)) {
+        case 0:
+            x = std::bit_cast<double>(random());
+            if (!std::isfinite(x))
+                x = -0.0;
+            break;
+        case 1: // around the magnitudes where the exponent form begins and ends
+            x = std::ldexp(double(random() >> 11), -53) * 9 + 1;
+            x *= std::pow(10.0, below(30) - 12);
+            break;
+        case 2: // few digits, where trailing zeros are stripped
+            x = double(below(1'000'000)) / std::pow(10.0, below(12));
+            break;
+        default: // a few steps off a power of ten
+            x = std::pow(10.0, below(40) - 20);
+            for (int steps = below(4); steps > 0; --steps)
+                x = std::nextafter(x, below(2) ? 0.0 : infinity);
+            break;
+        }
+        if (below(2))
+            x = -x;
+
+        std::snprintf(reference, sizeof reference, "%.15G", x);
+        const std::u16string expectedText = x == 0 ? u"0" : toU16(reference);
+        const std::u16string text = runtime::numberToText(x);
+        if (text != expectedText)
+            mismatches.add(describe(x) + u" wrote "_s + QString::fromStdU16String(text));
+
+        std::snprintf(reference, sizeof reference, "%.14e", x);
+        std::string rounded = reference;
+        const bool negative = rounded.front() == '-';
+        runtime::ParsedNumber expected = referenceValue(negative ? rounded.substr(1) : rounded);
+        if (negative)
+            expected.value = -expected.value;
+        const runtime::ParsedNumber readBack = runtime::textToNumber(text);
+        const bool same = expected.value == 0 ? readBack.value == 0
+                                              : sameDouble(readBack.value, expected.value);
+        if (!same || readBack.outOfRange != expected.outOfRange)
+            mismatches.add(describe(x) + u" read back as "_s + describe(readBack.value));
+    }
+    QVERIFY2(mismatches.count == 0, mismatches.report().constData());
+}
+
+// Any text over the characters that matter, against the rule stated as a pattern: remove
+// the blanks, then match the longest number at the start.
+void tst_NumberText::readingFollowsThePatternOnArbitraryText()
+{
+    static const std::regex decimal(R"(([+-]?)(\d+\.?\d*|\.\d+)(?:[eEdD]([+-]?\d+))?)");
+    static const std::regex radix(R"(&([hH][0-9a-fA-F]+|[oO][0-7]+))");
+    static const char alphabet[] = "0123456789012345..,+-+-eEdD&HhOoFx \t\n\r";
+    std::mt19937_64 random(seed);
+    Mismatches mismatches;
+    std::string text;
+    for (int i = 0; i < 300'000; ++i) {
+        text.clear();
+        for (int n = int(random() % 14); n > 0; --n)
+            text += alphabet[random() % (sizeof alphabet - 1)];
+        std::string stripped;
+        for (const char c : text) {
+            if (c != ' ' && c != '\t' && c != '\n')
+                stripped += c;
+        }
+
+        runtime::ParsedNumber expected;
+        std::smatch match;
+        if (std::regex_search(stripped, match, radix, std::regex_constants::match_continuous)) {
+            const std::string body = match[1].str();
+            const auto bits
+                = std::stoull(body.substr(1), nullptr, body[0] == 'o' || body[0] == 'O' ? 8 : 16);
+            if (bits > 0xFFFF'FFFFu)
+                expected = { infinity, true };
+            else
+                expected.value = bits <= 0xFFFF ? double(qint16(bits)) : double(qint32(bits));
+        } else if (std::regex_search(
+                       stripped, match, decimal, std::regex_constants::match_continuous)) {
+            expected
+                = referenceValue(match[2].str() + "e" + (match[3].matched ? match[3].str() : "0"));
+            if (match[1] == "-")
+                expected.value = -expected.value;
+        }
+        const runtime::ParsedNumber parsed = runtime::textToNumber(text);
+        if (!sameDouble(parsed.value, expected.value) || parsed.outOfRange != expected.outOfRange)
+            mismatches.add(QString::fromStdString(text) + u" gave "_s + describe(parsed.value)
+                + u" expected "_s + describe(expected.value));
+    }
+    QVERIFY2(mismatches.count == 0, mismatches.report().constData());
+}
+
+QTEST_APPLESS_MAIN(tst_NumberText)
+#include "tst_numbertext.moc"
