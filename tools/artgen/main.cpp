@@ -97,6 +97,13 @@ int main(int argc, char **argv)
         return 2;
     }
     const std::filesystem::path root = argv[1];
+    // Fail before drawing anything if there is nowhere to put the result.
+    std::error_code error;
+    std::filesystem::create_directories(root, error);
+    if (!std::filesystem::is_directory(root, error)) {
+        std::fprintf(stderr, "sivane-artgen: could not write into %s\n", root.string().c_str());
+        return 1;
+    }
 
     struct Output
     {
