@@ -1,0 +1,310 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#include "about/aboutwindow.h"
+#include "runtime/picturebox.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The darkest pixel of an image, as a grey level.
+int darkestGrey(const QImage &image)
+{
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            darkest = qMin(darkest, qGray(image.pixel(x, y)));
+    }
+    return darkest;
+}
+
+} // namespace
+
+class tst_AboutWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void windowIsFixedWithCaptionAndIcon();
+    void controls_data();
+    void controls();
+    void autoSizedLabelsHugTheirText_data();
+    void autoSizedLabelsHugTheirText();
+    void controlsAreStackedFrontToBack();
+    void authorsNameIsInFrontOfProgramName();
+    void nothingTakesTheFocus();
+    void clickingChangesNothing_data();
+    void clickingChangesNothing();
+    void pictureFillsTheInsideOfItsBorder_data();
+    void pictureFillsTheInsideOfItsBorder();
+    void storedPictureIsLoaded();
+
+private:
+    std::unique_ptr<AboutWindow> m_window;
+    QGroupBox *frame() const { return m_window->findChild<QGroupBox *>(u"Frame1"_s); }
+    QWidget *control(const QString &name) const { return m_window->findChild<QWidget *>(name); }
+};
+
+void tst_AboutWindow::initTestCase()
+{
+    initialiseRuntimeForTests();
+}
+
+// A fresh window per test: nothing one test does to the window can leak into the next.
+void tst_AboutWindow::init()
+{
+    m_window = std::make_unique<AboutWindow>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void tst_AboutWindow::cleanup()
+{
+    m_window.reset();
+}
+
+void tst_AboutWindow::windowIsFixedWithCaptionAndIcon()
+{
+    QCOMPARE(m_window->windowTitle(), u"About Me"_s);
+    QCOMPARE(m_window->size(), QSize(379, 240));
+    QCOMPARE(m_window->minimumSize(), QSize(379, 240));
+    QCOMPARE(m_window->maximumSize(), QSize(379, 240));
+    QVERIFY(!m_window->windowIcon().isNull());
+    const Qt::WindowFlags flags = m_window->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(m_window->windowModality(), Qt::NonModal);
+}
+
+void tst_AboutWindow::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<QSize>("fixedSize"); // empty for a label sized to its text
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<QColor>("colour"); // invalid for the window's own text colour
+
+    const QColor darkGrey(64, 64, 64);
+    const QColor grey(128, 128, 128);
+    QTest::newRow("frame with the caption About Me")
+        << u"Frame1"_s << QPoint(8, 8) << QSize(361, 217) << u"About Me"_s << u"PT Sans"_s << 8.25
+        << false << false << darkGrey;
+    QTest::newRow("program name in a fixed box")
+        << u"Label1"_s << QPoint(144, 24) << QSize(145, 57) << u"Sivane"_s << u"Lato Black"_s
+        << 26.25 << true << true << darkGrey;
+    QTest::newRow("author's name")
+        << u"Label2"_s << QPoint(160, 64) << QSize() << u"Tessaro Valdine"_s << u"PT Sans"_s << 8.25
+        << true << false << grey;
+    QTest::newRow("school line, moved left to stay inside the frame")
+        << u"Label3"_s << QPoint(180, 192) << QSize() << u"Student at Valdine Technical School"_s
+        << u"PT Sans"_s << 8.25 << false << false << QColor();
+    QTest::newRow("e-mail caption") << u"Label4"_s << QPoint(144, 104) << QSize() << u"E-MAIL :"_s
+                                    << u"PT Sans"_s << 8.25 << false << false << grey;
+    QTest::newRow("e-mail address")
+        << u"Label5"_s << QPoint(144, 120) << QSize() << u"tessaro.valdine@example.org"_s
+        << u"PT Sans"_s << 12.0 << true << false << darkGrey;
+    QTest::newRow("picture of the author")
+        << u"Image1"_s << QPoint(24, 40) << QSize(80, 96) << QString() << QString() << 0.0 << false
+        << false << QColor();
+}
+
+void tst_AboutWindow::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QPoint, position);
+    QFETCH(QSize, fixedSize);
+    QFETCH(QString, text);
+    QFETCH(QString, face);
+    QFETCH(qreal, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    QFETCH(QColor, colour);
+
+    QWidget *widget = control(name);
+    QVERIFY2(widget, qPrintable(name));
+    // Positions inside the frame count from the frame's top-left corner.
+    QWidget *expectedParent
+        = name == u"Frame1"_s ? static_cast<QWidget *>(m_window.get()) : frame();
+    QCOMPARE(widget->parentWidget(), expectedParent);
+    QCOMPARE(widget->pos(), position);
+    if (fixedSize.isValid())
+        QCOMPARE(widget->size(), fixedSize);
+    if (name != u"Frame1"_s)
+        QVERIFY2(frame()->contentsRect().contains(widget->geometry()), "clipped by the frame");
+    if (face.isEmpty())
+        return;
+
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        QCOMPARE(label->text(), text);
+        QVERIFY2(label->autoFillBackground(), "a label paints its own background");
+    } else {
+        QCOMPARE(frame()->title(), text);
+    }
+    const QFontInfo font(widget->font());
+    QCOMPARE(font.family(), face);
+    QCOMPARE(widget->font().pointSizeF(), points);
+    QCOMPARE(widget->font().weight() >= QFont::Bold, bold);
+    QCOMPARE(font.italic(), italic);
+    const QColor expected
+        = colour.isValid() ? colour : m_window->palette().color(QPalette::WindowText);
+    QCOMPARE(widget->palette().color(QPalette::WindowText), expected);
+}
+
+void tst_AboutWindow::autoSizedLabelsHugTheirText_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("author's name") << u"Label2"_s;
+    QTest::newRow("school line") << u"Label3"_s;
+    QTest::newRow("e-mail caption") << u"Label4"_s;
+    QTest::newRow("e-mail address") << u"Label5"_s;
+}
+
+void tst_AboutWindow::autoSizedLabelsHugTheirText()
+{
+    QFETCH(QString, name);
+    auto *label = m_window->findChild<QLabel *>(name);
+    QVERIFY(label);
+    const QFontMetrics metrics(label->font());
+    const QSize text(metrics.horizontalAdvance(label->text()), metrics.height());
+    QVERIFY2(label->width() >= text.width() && label->height() >= text.height(), "text is cut off");
+    QVERIFY2(label->width() <= text.width() + 2 && label->height() <= text.height() + 2,
+        "box is larger than its text");
+}
+
+void tst_AboutWindow::controlsAreStackedFrontToBack()
+{
+    // Qt paints later siblings over earlier ones, so this is the design's list read backwards.
+    const QStringList backToFront
+        = { u"Label3"_s, u"Label1"_s, u"Label2"_s, u"Image1"_s, u"Label4"_s, u"Label5"_s };
+    QStringList actual;
+    for (QObject *child : frame()->children()) {
+        if (child->isWidgetType())
+            actual << child->objectName();
+    }
+    QCOMPARE(actual, backToFront);
+}
+
+void tst_AboutWindow::authorsNameIsInFrontOfProgramName()
+{
+    QWidget *name = control(u"Label2"_s);
+    QWidget *program = control(u"Label1"_s);
+    const QRect overlap = name->geometry() & program->geometry();
+    QVERIFY2(overlap == name->geometry(), "the author's name lies inside the program name's box");
+
+    QCOMPARE(frame()->childAt(overlap.center()), name);
+
+    // Label1 paints an opaque box; were it in front, the name's pixels would be the plain
+    // background, far lighter than the name's grey.
+    const QImage shown = frame()->grab(overlap).toImage();
+    QVERIFY2(qAbs(darkestGrey(shown) - 128) <= 12,
+        qPrintable(u"darkest grey %1"_s.arg(darkestGrey(shown))));
+    name->hide();
+    QVERIFY(darkestGrey(frame()->grab(overlap).toImage()) > 200);
+}
+
+void tst_AboutWindow::nothingTakesTheFocus()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    for (QWidget *widget : m_window->findChildren<QWidget *>())
+        QVERIFY2(widget->focusPolicy() == Qt::NoFocus, qPrintable(widget->objectName()));
+    QCOMPARE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(m_window.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), nullptr);
+}
+
+void tst_AboutWindow::clickingChangesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("window's empty corner") << QString();
+    QTest::newRow("frame") << u"Frame1"_s;
+    QTest::newRow("program name") << u"Label1"_s;
+    QTest::newRow("author's name") << u"Label2"_s;
+    QTest::newRow("school line") << u"Label3"_s;
+    QTest::newRow("e-mail caption") << u"Label4"_s;
+    QTest::newRow("e-mail address") << u"Label5"_s;
+    QTest::newRow("picture") << u"Image1"_s;
+}
+
+void tst_AboutWindow::clickingChangesNothing()
+{
+    QFETCH(QString, name);
+    QWidget *target = name.isEmpty() ? m_window.get() : control(name);
+    QVERIFY(target);
+    const QPoint where = name.isEmpty() ? QPoint(2, 2) : target->rect().center();
+    const QImage before = m_window->grab().toImage();
+    const auto windowsBefore = QApplication::topLevelWidgets();
+
+    QTest::mouseClick(target, Qt::LeftButton, {}, where);
+    QTest::mouseDClick(target, Qt::LeftButton, {}, where);
+    QTest::mouseClick(target, Qt::RightButton, {}, where);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(m_window->grab().toImage(), before);
+    QCOMPARE(QApplication::topLevelWidgets(), windowsBefore);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(QApplication::focusWidget(), nullptr);
+}
+
+void tst_AboutWindow::pictureFillsTheInsideOfItsBorder_data()
+{
+    QTest::addColumn<QSize>("pictureSize");
+    QTest::newRow("picture of the stored picture's shape") << QSize(180, 217);
+    QTest::newRow("picture much wider than the box") << QSize(300, 20);
+    QTest::newRow("picture much taller than the box") << QSize(7, 400);
+    QTest::newRow("picture of a single pixel") << QSize(1, 1);
+}
+
+void tst_AboutWindow::pictureFillsTheInsideOfItsBorder()
+{
+    QFETCH(QSize, pictureSize);
+    auto *picture = m_window->findChild<runtime::PictureBox *>(u"Image1"_s);
+    QVERIFY(picture);
+    QPixmap red(pictureSize);
+    red.fill(Qt::red);
+    picture->setPixmap(red);
+
+    const QImage drawn = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(drawn.size(), QSize(80, 96));
+    const QRect inside(1, 1, 78, 94);
+    const QRgb border = drawn.pixel(0, 0);
+    QVERIFY(border != qRgb(255, 0, 0));
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QRgb pixel = drawn.pixel(x, y);
+            if (inside.contains(x, y)) {
+                QVERIFY2(
+                    pixel == qRgb(255, 0, 0), qPrintable(u"no picture at %1,%2"_s.arg(x).arg(y)));
+            } else {
+                QVERIFY2(pixel == border, qPrintable(u"no border at %1,%2"_s.arg(x).arg(y)));
+            }
+        }
+    }
+}
+
+void tst_AboutWindow::storedPictureIsLoaded()
+{
+    auto *picture = m_window->findChild<runtime::PictureBox *>(u"Image1"_s);
+    QVERIFY(picture);
+    QCOMPARE(picture->pixmap().size(), QSize(180, 217));
+    QCOMPARE(picture->accessibleName(), u"The author"_s);
+}
+
+QTEST_MAIN(tst_AboutWindow)
+#include "tst_aboutwindow.moc"
