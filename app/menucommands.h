@@ -2,8 +2,18 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #pragma once
 
+#include "runtime/form.h"
+
+class AboutWindow;
+class WeightWindow;
+
 // The main window's three menu commands: File > Exit, Tools > Change Weight and
 // About > About Me.
 void exit_Click();
 void change_Click();
 void us_Click();
+
+// The one form object of each secondary window, named after the window. Each starts empty
+// and is filled by the first command that shows its window.
+extern runtime::Form<WeightWindow> frmChange;
+extern runtime::Form<AboutWindow> frmAbout;

@@ -1,0 +1,406 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#include "about/aboutwindow.h"
+#include "app/mainwindow.h"
+#include "app/menucommands.h"
+#include "runtime/runtime.h"
+#include "testsupport.h"
+#include "weight/weightwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString goodbye
+    = u"Thank You For Your Visit. Contact Me About My Mistake. tessaro.valdine@example.org"_s;
+
+// How the user chooses a command: by its shortcut key on the main window or from its menu.
+enum class Via { Shortcut, Menu };
+
+QWidget *formWindow(const QString &form)
+{
+    if (form == u"frmChange"_s)
+        return frmChange.window();
+    return frmAbout.window();
+}
+
+// Every window of a kind that exists, shown or not; a closed window is gone at once.
+QWidgetList windowsOfKind(const char *className)
+{
+    QWidgetList found;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->inherits(className))
+            found << w;
+    }
+    return found;
+}
+
+const char *classOf(const QString &form)
+{
+    return form == u"frmChange"_s ? "WeightWindow" : "AboutWindow";
+}
+
+} // namespace
+
+class tst_MenuCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void commandShowsOneIndependentWindow_data();
+    void commandShowsOneIndependentWindow();
+    void closedWindowReopensInItsInitialState_data();
+    void closedWindowReopensInItsInitialState();
+    void allWindowsAcceptInputSideBySide();
+    void exitSaysGoodbyeThenEnds_data();
+    void exitSaysGoodbyeThenEnds();
+    void goodbyeBoxIsDismissedAnyWay_data();
+    void goodbyeBoxIsDismissedAnyWay();
+    void programEndsWithItsLastWindow_data();
+    void programEndsWithItsLastWindow();
+
+private:
+    void choose(const QString &action, Qt::Key key, Via via);
+    void closeAndUnload(const QString &form);
+
+    std::unique_ptr<MainWindow> m_main;
+};
+
+void tst_MenuCommands::initTestCase()
+{
+    initialiseRuntimeForTests();
+}
+
+// The form objects are program-wide, so each test starts with both windows unloaded and the
+// real message box and quit restored.
+void tst_MenuCommands::init()
+{
+    runtime::resetHooks();
+    QVERIFY(!frmChange.window());
+    QVERIFY(!frmAbout.window());
+    m_main = std::make_unique<MainWindow>();
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+}
+
+void tst_MenuCommands::cleanup()
+{
+    delete frmChange.window();
+    delete frmAbout.window();
+    m_main.reset();
+    runtime::resetHooks();
+}
+
+void tst_MenuCommands::choose(const QString &action, Qt::Key key, Via via)
+{
+    if (via == Via::Menu) {
+        auto *item = m_main->findChild<QAction *>(action);
+        QVERIFY2(item, qPrintable(action));
+        item->trigger();
+        return;
+    }
+    // A shortcut of the main window works while the main window is the active one.
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    QTest::keyClick(m_main.get(), key, Qt::ControlModifier);
+}
+
+void tst_MenuCommands::closeAndUnload(const QString &form)
+{
+    QPointer<QWidget> window = formWindow(form);
+    QVERIFY(window);
+    QVERIFY(window->close());
+    QTRY_VERIFY(!window);
+}
+
+void tst_MenuCommands::commandShowsOneIndependentWindow_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Via>("via");
+    QTest::addColumn<QString>("form");
+    QTest::newRow("Ctrl+W shows the weight window")
+        << u"change"_s << Qt::Key_W << Via::Shortcut << u"frmChange"_s;
+    QTest::newRow("Tools > Change Weight shows the weight window")
+        << u"change"_s << Qt::Key_W << Via::Menu << u"frmChange"_s;
+    QTest::newRow("Ctrl+H shows the About window")
+        << u"us"_s << Qt::Key_H << Via::Shortcut << u"frmAbout"_s;
+    QTest::newRow("About > About Me shows the About window")
+        << u"us"_s << Qt::Key_H << Via::Menu << u"frmAbout"_s;
+}
+
+void tst_MenuCommands::commandShowsOneIndependentWindow()
+{
+    QFETCH(QString, action);
+    QFETCH(Qt::Key, key);
+    QFETCH(Via, via);
+    QFETCH(QString, form);
+
+    choose(action, key, via);
+    QPointer<QWidget> window = formWindow(form);
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->objectName(), form);
+    QVERIFY2(!window->parentWidget(), "the window has an owner");
+    QVERIFY2(!window->windowHandle()->transientParent(), "the window is tied to another");
+    QCOMPARE(window->windowModality(), Qt::NonModal);
+    QTRY_COMPARE(QApplication::activeWindow(), window.data());
+
+    choose(action, key, via);
+    QCOMPARE(formWindow(form), window.data());
+    QCOMPARE(windowsOfKind(classOf(form)).size(), 1);
+    QVERIFY(window->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), window.data());
+    QVERIFY(m_main->isVisible());
+}
+
+void tst_MenuCommands::closedWindowReopensInItsInitialState_data()
+{
+    QTest::addColumn<Via>("via");
+    QTest::newRow("reopened with Ctrl+W") << Via::Shortcut;
+    QTest::newRow("reopened from the Tools menu") << Via::Menu;
+}
+
+void tst_MenuCommands::closedWindowReopensInItsInitialState()
+{
+    QFETCH(Via, via);
+    choose(u"change"_s, Qt::Key_W, via);
+    QVERIFY(frmChange.window());
+    auto *typedInto = frmChange.window()->findChild<QLineEdit *>(u"Text1"_s);
+    QVERIFY(typedInto);
+    QTest::keyClicks(typedInto, u"70"_s);
+    QVERIFY(!frmChange.window()->findChild<QLineEdit *>(u"Text2"_s)->text().isEmpty());
+
+    closeAndUnload(u"frmChange"_s);
+    choose(u"change"_s, Qt::Key_W, via);
+    QVERIFY(frmChange.window());
+    QVERIFY(frmChange.window()->isVisible());
+    for (const QLineEdit *box : frmChange.window()->findChildren<QLineEdit *>())
+        QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+
+    // The About window has nothing to change; closing it still discards it.
+    choose(u"us"_s, Qt::Key_H, via);
+    closeAndUnload(u"frmAbout"_s);
+    choose(u"us"_s, Qt::Key_H, via);
+    QVERIFY(frmAbout.window());
+    QVERIFY(frmAbout.window()->isVisible());
+    QCOMPARE(windowsOfKind("AboutWindow").size(), 1);
+}
+
+void tst_MenuCommands::allWindowsAcceptInputSideBySide()
+{
+    choose(u"change"_s, Qt::Key_W, Via::Shortcut);
+    choose(u"us"_s, Qt::Key_H, Via::Shortcut);
+    QWidget *weight = frmChange.window();
+    QWidget *about = frmAbout.window();
+    QVERIFY(weight && about);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+    weight->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(weight));
+    QTest::keyClicks(weight->findChild<QLineEdit *>(u"Text1"_s), u"70"_s);
+    const QString result = weight->findChild<QLineEdit *>(u"Text2"_s)->text();
+    QVERIFY(!result.isEmpty());
+
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    QTest::mouseClick(m_main->findChild<QWidget *>(u"img3"_s), Qt::LeftButton);
+    QCOMPARE(m_main->findChild<QLabel *>(u"lblName"_s)->text(), u"Earth"_s);
+
+    about->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QVERIFY(weight->isVisible() && m_main->isVisible());
+    QCOMPARE(weight->findChild<QLineEdit *>(u"Text2"_s)->text(), result);
+}
+
+void tst_MenuCommands::exitSaysGoodbyeThenEnds_data()
+{
+    QTest::addColumn<Via>("via");
+    QTest::addColumn<bool>("othersOpen");
+    QTest::newRow("Ctrl+Q with every window open") << Via::Shortcut << true;
+    QTest::newRow("File > Exit with every window open") << Via::Menu << true;
+    QTest::newRow("Ctrl+Q with the main window alone") << Via::Shortcut << false;
+}
+
+void tst_MenuCommands::exitSaysGoodbyeThenEnds()
+{
+    QFETCH(Via, via);
+    QFETCH(bool, othersOpen);
+    if (othersOpen) {
+        choose(u"change"_s, Qt::Key_W, Via::Menu);
+        choose(u"us"_s, Qt::Key_H, Via::Menu);
+    }
+    const auto visibleWindows = [] {
+        int visible = 0;
+        for (const QWidget *w : QApplication::topLevelWidgets())
+            visible += w->isVisible() ? 1 : 0;
+        return visible;
+    };
+
+    QStringList events;
+    runtime::MessageBoxRequest request;
+    runtime::setHooks({
+        [&](const runtime::MessageBoxRequest &r) {
+            events << u"box with %1 windows open"_s.arg(visibleWindows());
+            request = r;
+            return runtime::answerOk;
+        },
+        [&](int code) {
+            events << u"end %1 with %2 windows open"_s.arg(code).arg(visibleWindows());
+        },
+    });
+    choose(u"exit"_s, Qt::Key_Q, via);
+
+    const int open = othersOpen ? 3 : 1;
+    QCOMPARE(events,
+        QStringList({ u"box with %1 windows open"_s.arg(open), u"end 0 with 0 windows open"_s }));
+    QCOMPARE(request.prompt, goodbye);
+    QCOMPARE(request.title, u"Sivane"_s);
+    QCOMPARE(request.buttons, runtime::okOnly);
+
+    // Once the program is ending no handler runs, so nothing opens again.
+    choose(u"change"_s, Qt::Key_W, Via::Menu);
+    choose(u"us"_s, Qt::Key_H, Via::Menu);
+    QCOMPARE(visibleWindows(), 0);
+    QCOMPARE(events.size(), 2);
+}
+
+void tst_MenuCommands::goodbyeBoxIsDismissedAnyWay_data()
+{
+    QTest::addColumn<int>("key"); // 0: the box's close button
+    QTest::newRow("dismissed with Enter") << int(Qt::Key_Enter);
+    QTest::newRow("dismissed with Return") << int(Qt::Key_Return);
+    QTest::newRow("dismissed with Esc") << int(Qt::Key_Escape);
+    QTest::newRow("dismissed with the close button") << 0;
+}
+
+void tst_MenuCommands::goodbyeBoxIsDismissedAnyWay()
+{
+    QFETCH(int, key);
+    choose(u"us"_s, Qt::Key_H, Via::Menu);
+    QList<int> endCodes;
+    runtime::setHooks({ {}, [&](int code) { endCodes << code; } });
+
+    // The real box is modal; a timer plays the user while exec() waits inside it.
+    QMessageBox *seen = nullptr;
+    QString prompt, title;
+    QStringList buttons;
+    bool isDefault = false, iconless = false, appModal = false;
+    QTimer user;
+    user.setInterval(20);
+    connect(&user, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || seen)
+            return;
+        seen = box;
+        prompt = box->text();
+        title = box->windowTitle();
+        for (const QAbstractButton *button : box->buttons())
+            buttons << button->text();
+        isDefault = buttons.size() == 1 && box->defaultButton() == box->buttons().first();
+        iconless = box->icon() == QMessageBox::NoIcon;
+        appModal = box->windowModality() == Qt::ApplicationModal;
+        if (key)
+            QTest::keyClick(box, Qt::Key(key));
+        else
+            box->close();
+    });
+    bool stuck = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            stuck = true;
+            box->done(0);
+        }
+    });
+    user.start();
+    watchdog.start(10000);
+
+    choose(u"exit"_s, Qt::Key_Q, Via::Menu);
+
+    QVERIFY2(seen, "no goodbye box appeared");
+    QVERIFY2(!stuck, "the box stayed open");
+    QCOMPARE(endCodes, QList<int>({ 0 }));
+    QCOMPARE(prompt, goodbye);
+    QCOMPARE(title, u"Sivane"_s);
+    QCOMPARE(buttons, QStringList({ u"OK"_s }));
+    QVERIFY(isDefault);
+    QVERIFY(iconless);
+    QVERIFY(appModal);
+    QVERIFY(!m_main->isVisible());
+    QVERIFY(!frmAbout.window() || !frmAbout.window()->isVisible());
+}
+
+void tst_MenuCommands::programEndsWithItsLastWindow_data()
+{
+    QTest::addColumn<QStringList>("closeOrder");
+    QTest::newRow("main window first, About window last")
+        << QStringList { u"MAIN"_s, u"frmAbout"_s };
+    QTest::newRow("main window first, weight window last")
+        << QStringList { u"MAIN"_s, u"frmChange"_s };
+    QTest::newRow("main, About, then weight window")
+        << QStringList { u"MAIN"_s, u"frmAbout"_s, u"frmChange"_s };
+    QTest::newRow("About window first, main window last")
+        << QStringList { u"frmAbout"_s, u"MAIN"_s };
+}
+
+void tst_MenuCommands::programEndsWithItsLastWindow()
+{
+    QFETCH(QStringList, closeOrder);
+    if (closeOrder.contains(u"frmChange"_s))
+        choose(u"change"_s, Qt::Key_W, Via::Menu);
+    if (closeOrder.contains(u"frmAbout"_s))
+        choose(u"us"_s, Qt::Key_H, Via::Menu);
+    QPointer<QWidget> main = m_main.get();
+
+    // The user closes one window after the other while the real event loop runs; the loop
+    // must keep running until the last one is closed, and end then.
+    QStringList closed;
+    QTimer user;
+    user.setInterval(100);
+    connect(&user, &QTimer::timeout, this, [&] {
+        if (closed.size() == closeOrder.size())
+            return;
+        const QString next = closeOrder.at(closed.size());
+        QWidget *window = next == u"MAIN"_s ? main.data() : formWindow(next);
+        if (window)
+            window->close();
+        closed << next;
+    });
+    bool stuck = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, this, [&] {
+        stuck = true;
+        QCoreApplication::exit(99);
+    });
+    user.start();
+    watchdog.start(10000);
+
+    const int code = QCoreApplication::exec();
+
+    QVERIFY2(!stuck, "the program did not end after its last window closed");
+    QCOMPARE(code, 0);
+    QCOMPARE(closed, closeOrder);
+    // The main window is only hidden by closing it, and a hidden window keeps nothing alive.
+    QVERIFY(main);
+    QVERIFY(!main->isVisible());
+}
+
+QTEST_MAIN(tst_MenuCommands)
+#include "tst_menucommands.moc"
