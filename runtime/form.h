@@ -25,6 +25,10 @@ public:
     {
         if (!m_created)
             return failed;
+        // A window the user has closed is already on its way out: Qt clears the attribute
+        // when it schedules the deletion. Build a fresh one rather than revive it.
+        if (m_window && !m_window->testAttribute(Qt::WA_DeleteOnClose))
+            m_window = nullptr;
         if (!m_window) {
             m_window = new Window;
             m_window->setAttribute(Qt::WA_DeleteOnClose);

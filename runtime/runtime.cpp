@@ -250,8 +250,11 @@ int exec(QApplication &app)
         code = *s_exitCode;
     const auto windows = QApplication::topLevelWidgets();
     QList<QPointer<QWidget>> guarded(windows.cbegin(), windows.cend());
-    for (const QPointer<QWidget> &w : guarded)
-        delete w.data();
+    for (const QPointer<QWidget> &w : guarded) {
+        // Menus and other popups belong to their window and go with it.
+        if (w && !w->parentWidget())
+            delete w.data();
+    }
     return code;
 }
 

@@ -181,12 +181,21 @@ void tst_Runtime::formShowsOneWindowAndRebuildsItAfterClose()
     QCOMPARE(form.window(), first.data());
     QCOMPARE(first->box->text(), u"typed"_s);
 
+    // Shown again at once, before the closed window is gone, it is still a new window.
     first->close();
+    QCOMPARE(form.show(), runtime::ok);
+    QVERIFY(form.window() != first.data());
+    QVERIFY(form.window()->isVisible());
+    QCOMPARE(form.window()->box->text(), QString());
     QTRY_VERIFY(!first);
+    QVERIFY(form.window() && form.window()->isVisible());
+
+    QPointer<ScratchWindow> second = form.window();
+    second->close();
+    QTRY_VERIFY(!second);
     QVERIFY(!form.window());
     QCOMPARE(form.show(), runtime::ok);
     QVERIFY(form.window());
-    QCOMPARE(form.window()->box->text(), QString());
 }
 
 void tst_Runtime::formNotCreatedCannotShow()
