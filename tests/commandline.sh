@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Sivane developers
+#
+# Starts the real binary the ways a user's shell would: --version and --help must work
+# without a display, a stray argument is refused in one line, and a missing display is
+# reported in one line with exit code 1 instead of a toolkit abort.
+# Usage: commandline.sh <sivane binary> <project version>
+set -u
+binary=$1
+version=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+passes=0
+
+# Runs the binary with no display at all; stdout, stderr and the exit code land in $work.
+run() {
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" >"$work/out" 2>"$work/err"
+    echo $? >"$work/code"
+}
+lines() { wc -l <"$1" | tr -d ' '; }
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        passes=$((passes + 1))
+    else
+        failures=$((failures + 1))
+        echo "FAIL: $what"
+        echo "  exit code $(cat "$work/code")"
+        sed 's/^/  stdout: /' "$work/out"
+        sed 's/^/  stderr: /' "$work/err"
+    fi
+}
+code_is() { [ "$(cat "$work/code")" = "$1" ]; }
+out_is() { [ "$(cat "$work/out")" = "$1" ]; }
+err_is_one_line_with() { [ "$(lines "$work/err")" = 1 ] && grep -q -- "$1" "$work/err"; }
+nothing_on() { [ ! -s "$work/$1" ]; }
+
+for option in --version -v; do
+    run "$binary" "$option"
+    check "$option prints the version" eval 'code_is 0 && out_is "Sivane $version" && nothing_on err'
+done
+# Qt's options before it do not stop it from answering without a display.
+run "$binary" -style Fusion --version
+check "--version after a Qt option" eval 'code_is 0 && out_is "Sivane $version"'
+
+for option in --help -h; do
+    run "$binary" "$option"
+    check "$option prints the usage" eval 'code_is 0 && nothing_on err &&
+        head -n 1 "$work/out" | grep -qx "Usage: sivane \[options\]" &&
+        grep -q -- "--version" "$work/out" && grep -q -- "-platform" "$work/out"'
+done
+
+run "$binary" --frobnicate
+check "an unknown option is refused in one line" eval \
+    'code_is 2 && nothing_on out && err_is_one_line_with "unknown option .--frobnicate."'
+run "$binary" mars.txt
+check "a file name is refused in one line" eval \
+    'code_is 2 && nothing_on out && err_is_one_line_with "unexpected argument .mars.txt."'
+run "$binary" -platform
+check "a Qt option without its value is refused" eval \
+    'code_is 2 && err_is_one_line_with "-platform. needs a value"'
+
+# Neither DISPLAY nor WAYLAND_DISPLAY: one line naming both, exit 1 (not 134: no abort).
+run "$binary"
+check "no display named: one line and exit code 1" eval \
+    'code_is 1 && nothing_on out && err_is_one_line_with "DISPLAY" &&
+     grep -q WAYLAND_DISPLAY "$work/err"'
+
+# A display named where no X server listens.
+number=99
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
+    number=$((number + 1))
+done
+run DISPLAY=":$number" "$binary"
+check "a display with no server: one line naming it and exit code 1" eval \
+    'code_is 1 && nothing_on out && err_is_one_line_with "DISPLAY=:$number"'
+run "$binary" -display ":$number"
+check "-display with no server: one line naming it and exit code 1" eval \
+    'code_is 1 && err_is_one_line_with "-display :$number"'
+
+# Without a display, the offscreen platform still runs the program (the tests use it);
+# Qt's own options pass through. Still running when the timeout stops it means it started.
+run QT_QPA_PLATFORM=offscreen timeout 3 "$binary"
+check "QT_QPA_PLATFORM=offscreen runs without a display" code_is 124
+run timeout 3 "$binary" -platform offscreen -style Fusion -reverse --qwindowtitle Sivane
+check "Qt's options pass through to Qt" code_is 124
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
