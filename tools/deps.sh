@@ -9,7 +9,8 @@ sivane_need_packages() {
     local wanted=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev)
     if [ "${1:-}" = test ]; then
         wanted+=(xvfb xauth x11-utils xdotool libjpeg-dev clang libclang-rt-14-dev
-                 desktop-file-utils appstream dpkg-dev lintian file python3-xlib)
+                 desktop-file-utils appstream dpkg-dev lintian file python3-xlib
+                 imagemagick)
     fi
     local missing=()
     for p in "${wanted[@]}"; do
