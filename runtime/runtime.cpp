@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPointer>
+#include <QResource>
 
 #include <cstdio>
 #include <exception>
@@ -103,7 +104,14 @@ void loadFonts()
         ":/fonts/Lato-BlackItalic.ttf",
     };
     for (const char *file : files) {
-        if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0)
+        // The fonts are stored uncompressed, so they are used in place rather than copied to
+        // the heap; that keeps some 3 MB off the program's peak memory.
+        const QResource resource(QString::fromLatin1(file));
+        const QByteArray data = resource.compressionAlgorithm() == QResource::NoCompression
+            ? QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
+                                      resource.size())
+            : resource.uncompressedData();
+        if (QFontDatabase::addApplicationFontFromData(data) < 0)
             std::fprintf(stderr, "sivane: cannot load the built-in font %s\n", file);
     }
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("PT Sans"));

@@ -1,0 +1,443 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#include "about/aboutwindow.h"
+#include "app/mainwindow.h"
+#include "app/menucommands.h"
+#include "runtime/runtime.h"
+#include "weight/weightwindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+// Soak and burst benchmark: long runs of clicks, typing and window openings must leave the
+// resident memory flat once the caches are warm, and every single event must be handled in
+// under one frame (16 ms). It prints figures and exits non-zero if a target or a result is
+// missed. Run it offscreen; "--scale N" divides every count by N for a quick look.
+namespace {
+
+constexpr double frameMs = 16.0;
+constexpr double growthLimitKiB = 1024.0;
+
+int s_scale = 1;
+int s_failures = 0;
+int s_messageBoxes = 0;
+
+int scaled(int count)
+{
+    return std::max(1, count / s_scale);
+}
+
+long residentKiB()
+{
+    std::FILE *statm = std::fopen("/proc/self/statm", "r");
+    if (!statm)
+        return -1;
+    long size = 0;
+    long resident = -1;
+    if (std::fscanf(statm, "%ld %ld", &size, &resident) != 2)
+        resident = -1;
+    std::fclose(statm);
+    return resident < 0 ? -1 : resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Each kind of failure is printed once per phase; the total is counted.
+std::set<std::string> s_reported;
+
+void fail(const char *what)
+{
+    if (s_reported.insert(what).second)
+        std::printf("  FAILED: %s\n", what);
+    ++s_failures;
+}
+
+// The offscreen platform warns about every window it cannot raise; nothing else is dropped.
+void quietMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+// Handles whatever the last event left queued: repaints, deferred deletions.
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Times of single events, each including the handler and the repaint it causes.
+class EventTimes
+{
+public:
+    template <typename Event> void time(Event event)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        event();
+        settle();
+        m_ns.push_back(timer.nsecsElapsed());
+    }
+
+    // Prints the figures of the events timed since the last report, unless this round is only
+    // warming the caches.
+    void report(const char *what)
+    {
+        if (m_ns.empty() || m_warmingUp) {
+            m_ns.clear();
+            return;
+        }
+        std::vector<qint64> sorted = m_ns;
+        std::sort(sorted.begin(), sorted.end());
+        const auto ms = [](qint64 ns) { return double(ns) / 1e6; };
+        const double median = ms(sorted[sorted.size() / 2]);
+        const double p99 = ms(sorted[std::min(sorted.size() - 1, sorted.size() * 99 / 100)]);
+        const double max = ms(sorted.back());
+        const auto late = std::count_if(
+            sorted.begin(), sorted.end(), [&](qint64 ns) { return ms(ns) >= frameMs; });
+        std::printf(
+            "  %-44s %7zu events  median %7.3f ms  p99 %7.3f ms  max %7.3f ms  over 16 ms: %ld\n",
+            what, sorted.size(), median, p99, max, long(late));
+        if (max >= frameMs)
+            fail("an event took a frame or longer");
+        m_ns.clear();
+    }
+
+    void setWarmingUp(bool warmingUp) { m_warmingUp = warmingUp; }
+    bool isWarmingUp() const { return m_warmingUp; }
+
+private:
+    std::vector<qint64> m_ns;
+    bool m_warmingUp = false;
+};
+
+// Resident memory before and after the measured part of a phase.
+class Phase
+{
+public:
+    explicit Phase(const char *name)
+    {
+        s_reported.clear();
+        std::printf("%s\n", name);
+    }
+
+    void startMeasuring()
+    {
+        settle();
+        m_before = residentKiB();
+    }
+
+    void finish()
+    {
+        settle();
+        const long after = residentKiB();
+        const long growth = after - m_before;
+        std::printf("  resident memory %ld KiB before, %ld KiB after: growth %+ld KiB\n", m_before,
+            after, growth);
+        if (growth >= growthLimitKiB)
+            fail("resident memory grew by 1 MB or more");
+    }
+
+private:
+    long m_before = 0;
+};
+
+QWidget *child(QWidget *parent, const char *name)
+{
+    auto *widget = parent->findChild<QWidget *>(QString::fromLatin1(name));
+    if (!widget) {
+        std::printf("no control named %s\n", name);
+        std::exit(2);
+    }
+    return widget;
+}
+
+const char *const pictureNames[]
+    = { "img1", "img2", "img3", "img44", "img5", "img6", "img7", "img8", "img9" };
+const char *const planetNames[]
+    = { "Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto" };
+
+// Clicks as the window system delivers them, through the main window's QWindow, so that a
+// second press soon after the first becomes a double-click as it would for a real user.
+void clickPicture(MainWindow &window, QWidget *picture, bool doubleClick = false)
+{
+    const QPoint at = picture->mapTo(&window, picture->rect().center());
+    if (doubleClick)
+        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, at);
+    else
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at);
+}
+
+void clickPictures(MainWindow &window)
+{
+    Phase phase("Clicking all nine pictures in turn");
+    auto *name = static_cast<QLabel *>(child(&window, "lblName"));
+    EventTimes times;
+    const auto round = [&](bool timed) {
+        for (int p = 0; p < 9; ++p) {
+            QWidget *picture = child(&window, pictureNames[p]);
+            if (timed)
+                times.time([&] { clickPicture(window, picture); });
+            else
+                clickPicture(window, picture);
+            if (name->text() != QLatin1String(planetNames[p])) {
+                fail("a click showed the wrong planet");
+                return;
+            }
+        }
+    };
+    for (int r = 0; r < scaled(1000); ++r)
+        round(false);
+    phase.startMeasuring();
+    for (int r = 0; r < scaled(10000); ++r)
+        round(true);
+    times.report("one click with its repaint");
+    phase.finish();
+}
+
+// Weights of many shapes: whole, fractional, negative, with exponents, blanks and junk.
+QString weightText(int i)
+{
+    switch (i % 6) {
+    case 0:
+        return QString::number(i % 500);
+    case 1:
+        return QString::number(i * 0.731, 'f', 3);
+    case 2:
+        return QStringLiteral("-") + QString::number(i % 97);
+    case 3:
+        return QString::number(i % 9 + 1) + QStringLiteral("e") + QString::number(i % 40);
+    case 4:
+        return QStringLiteral(" ") + QString::number(i % 1000) + QStringLiteral(" kg");
+    default:
+        return QStringLiteral("&H") + QString::number(i % 4096, 16).toUpper();
+    }
+}
+
+void typeWeights()
+{
+    Phase phase("Typing weights into the weight window");
+    change_Click();
+    WeightWindow *window = frmChange.window();
+    if (!window) {
+        fail("Tools > Change Weight showed no window");
+        return;
+    }
+    auto *input = static_cast<QLineEdit *>(child(window, "Text1"));
+    auto *mercury = static_cast<QLineEdit *>(child(window, "Text2"));
+    EventTimes times;
+    const auto typeOne = [&](int i, bool timed) {
+        const QString text = weightText(i);
+        const auto clearAll = [&] {
+            QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(input, Qt::Key_Backspace);
+        };
+        if (timed)
+            times.time(clearAll);
+        else
+            clearAll();
+        for (QChar c : text) {
+            if (timed)
+                times.time([&] { QTest::keyClicks(input, QString(c)); });
+            else
+                QTest::keyClicks(input, QString(c));
+        }
+        if (input->text() != text)
+            fail("the weight box does not hold what was typed");
+    };
+    for (int i = 0; i < scaled(1000); ++i)
+        typeOne(i, false);
+    phase.startMeasuring();
+    for (int i = 0; i < scaled(10000); ++i)
+        typeOne(i, true);
+    times.report("one keystroke with its conversion");
+    // A known weight last, so the results are checked as well as timed.
+    input->clear();
+    QTest::keyClicks(input, QStringLiteral("70"));
+    if (mercury->text() != QLatin1String("25.9"))
+        fail("70 kg on Earth did not give 25.9 kg on Mercury");
+    phase.finish();
+    window->close();
+    settle();
+}
+
+template <typename Window>
+void openAndClose(runtime::Form<Window> &form, void (*command)(), const char *title)
+{
+    Phase phase(title);
+    EventTimes opening;
+    EventTimes closing;
+    const auto once = [&](bool timed) {
+        if (timed)
+            opening.time(command);
+        else
+            command();
+        Window *window = form.window();
+        if (!window || !window->isVisible()) {
+            fail("the menu command showed no window");
+            return;
+        }
+        if (timed)
+            closing.time([&] { window->close(); });
+        else
+            window->close();
+        settle();
+        if (form.window())
+            fail("a closed window was not unloaded");
+    };
+    for (int i = 0; i < scaled(100); ++i)
+        once(false);
+    phase.startMeasuring();
+    for (int i = 0; i < scaled(1000); ++i)
+        once(true);
+    opening.report("building and showing the window");
+    closing.report("closing and unloading it");
+    phase.finish();
+}
+
+// Input no user types by hand: a paste that fills the box, a key held down, clicks faster
+// than any double-click interval.
+void burstRound(MainWindow &main, EventTimes &times)
+{
+    change_Click();
+    WeightWindow *window = frmChange.window();
+    auto *input = static_cast<QLineEdit *>(child(window, "Text1"));
+    auto *mercury = static_cast<QLineEdit *>(child(window, "Text2"));
+    EventTimes handlerTimes;
+    handlerTimes.setWarmingUp(times.isWarmingUp());
+
+    // What each paste gives on Mercury: beyond the range nothing, junk 0, blanks are skipped.
+    struct Paste
+    {
+        QString text;
+        const char *mercury;
+    };
+    const Paste pastes[] = {
+        { QString(32767, QLatin1Char('9')), "" },
+        { QStringLiteral("70.") + QString(32764, QLatin1Char('0')), "25.9" },
+        { QString(32766, QLatin1Char(' ')) + QLatin1Char('7'), "2.59" },
+        { QString(32767, QLatin1Char('x')), "0" },
+        { QString(32767, QChar(0x00e9)), "0" },
+    };
+    for (int round = 0; round < 20; ++round) {
+        for (const Paste &paste : pastes) {
+            QGuiApplication::clipboard()->setText(paste.text);
+            input->clear();
+            times.time([&] { QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier); });
+            if (input->text().size() != 32767)
+                fail("a 32,767-character paste was not taken whole");
+            if (mercury->text() != QLatin1String(paste.mercury))
+                fail("a long paste gave the wrong weight");
+            // The program's own share of the paste: reading the box and converting.
+            handlerTimes.time([&] { window->Text1_Change(); });
+        }
+    }
+    times.report("pasting 32,767 characters");
+    handlerTimes.report("of which Text1_Change alone");
+
+    // Backspace held down on a full box: each repeat converts the 32,766 characters left.
+    const auto holdKey = [&](Qt::Key key, QChar character, int repeats) {
+        const QString text = character.isNull() ? QString() : QString(character);
+        for (int i = 0; i < repeats; ++i) {
+            times.time([&] {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text, /*autorep*/ i > 0);
+                QApplication::sendEvent(input, &press);
+            });
+        }
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(input, &release);
+    };
+    // Keys repeat about 30 times a second; 300 repeats are ten seconds of holding.
+    const int repeats = 300;
+    holdKey(Qt::Key_Backspace, QChar(), repeats);
+    times.report("Backspace held down on a full box");
+    if (input->text().size() != 32767 - repeats)
+        fail("held Backspace did not delete one character per repeat");
+
+    input->clear();
+    const int boxesBefore = s_messageBoxes;
+    holdKey(Qt::Key_5, QLatin1Char('5'), 2 * repeats);
+    times.report("a digit held down (past the largest double)");
+    if (input->text() != QString(2 * repeats, QLatin1Char('5')))
+        fail("held digit did not give one digit per repeat");
+    // 308 fives still convert; every longer weight lies beyond the largest double.
+    if (s_messageBoxes - boxesBefore != 2 * repeats - 308)
+        fail("the too-large message did not come once per weight beyond the range");
+    window->close();
+    settle();
+
+    // Presses and releases with no time between: a double-click counts as a second click.
+    auto *name = static_cast<QLabel *>(child(&main, "lblName"));
+    for (int i = 0; i < 2000; ++i) {
+        const int p = i % 9;
+        QWidget *picture = child(&main, pictureNames[p]);
+        times.time([&] { clickPicture(main, picture, true); });
+        if (name->text() != QLatin1String(planetNames[p]))
+            fail("a fast double-click showed the wrong planet");
+    }
+    times.report("double-clicks on the pictures");
+}
+
+void bursts(MainWindow &main)
+{
+    Phase phase("Bursts: long pastes, held keys, very fast clicks");
+    EventTimes times;
+    times.setWarmingUp(true);
+    burstRound(main, times);
+    phase.startMeasuring();
+    times.setWarmingUp(false);
+    burstRound(main, times);
+    phase.finish();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::string(argv[i]) == "--scale")
+            s_scale = std::max(1, std::atoi(argv[i + 1]));
+    }
+    qInstallMessageHandler(quietMessages);
+    QApplication app(argc, argv);
+    runtime::initialise(app);
+    // No box may wait for a user, and the program must not end under the benchmark.
+    runtime::setHooks({ [](const runtime::MessageBoxRequest &) {
+                           ++s_messageBoxes;
+                           return runtime::answerOk;
+                       },
+        [](int) {} });
+
+    QElapsedTimer total;
+    total.start();
+    std::printf("Sivane soak benchmark%s (resident memory at start %ld KiB)\n",
+        s_scale > 1 ? " (scaled down)" : "", residentKiB());
+    MainWindow window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 2;
+
+    clickPictures(window);
+    typeWeights();
+    openAndClose(frmChange, &change_Click, "Opening and closing the weight window");
+    openAndClose(frmAbout, &us_Click, "Opening and closing the About window");
+    bursts(window);
+
+    std::printf(
+        "%s after %.1f s\n", s_failures ? "FAILED" : "PASSED", double(total.elapsed()) / 1000.0);
+    return s_failures ? 1 : 0;
+}
