@@ -29,13 +29,16 @@ bool s_ending = false;
 std::optional<int> s_exitCode;
 Hooks s_hooks;
 
-int realMessageBox(const MessageBoxRequest &request)
+// The message box, or the recorder a test has put in its place.
+int showMessageBox(const MessageBoxRequest &request, QMessageBox::Icon icon)
 {
+    if (s_hooks.messageBox)
+        return s_hooks.messageBox(request);
     QMessageBox box;
     box.setWindowTitle(request.title);
     box.setText(request.prompt);
     box.setTextFormat(Qt::PlainText);
-    box.setIcon(QMessageBox::NoIcon);
+    box.setIcon(icon);
     QPushButton *okButton = box.addButton(QMessageBox::Ok);
     box.setDefaultButton(okButton);
     box.setEscapeButton(static_cast<QAbstractButton *>(okButton));
@@ -61,11 +64,8 @@ void closeAllWindows()
     }
 }
 
-void finish(int exitCode)
+void closeAllAndQuit(int exitCode)
 {
-    if (s_ending)
-        return;
-    s_ending = true;
     s_exitCode = exitCode;
     QGuiApplication::setQuitOnLastWindowClosed(false);
     closeAllWindows();
@@ -182,39 +182,30 @@ void load(QWidget *window)
 
 int msgBox(const QString &prompt, int buttons, const QString &title)
 {
-    MessageBoxRequest request{ prompt, buttons,
-                               title.isEmpty() ? QCoreApplication::applicationName() : title };
-    return (s_hooks.messageBox ? s_hooks.messageBox : realMessageBox)(request);
+    const MessageBoxRequest request{ prompt, buttons,
+                                     title.isEmpty() ? QCoreApplication::applicationName() : title };
+    return showMessageBox(request, QMessageBox::NoIcon);
 }
 
 void end()
 {
-    finish(0);
+    if (s_ending)
+        return;
+    s_ending = true;
+    closeAllAndQuit(0);
 }
 
 void fatal(const QString &message)
 {
     if (s_ending)
         return;
-    // The report is the last thing the user sees; nothing runs behind it.
+    // Nothing runs behind the report: from here on every handler is skipped.
     s_ending = true;
-    MessageBoxRequest request{ QStringLiteral("Run-time error:\n\n") + message, okOnly,
-                               QCoreApplication::applicationName() };
     std::fprintf(stderr, "sivane: run-time error: %s\n", qPrintable(message));
-    if (s_hooks.messageBox) {
-        s_hooks.messageBox(request);
-    } else {
-        QMessageBox box;
-        box.setWindowTitle(request.title);
-        box.setText(request.prompt);
-        box.setTextFormat(Qt::PlainText);
-        box.setIcon(QMessageBox::Critical);
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setWindowModality(Qt::ApplicationModal);
-        box.exec();
-    }
-    s_ending = false;
-    finish(1);
+    showMessageBox({ QStringLiteral("Run-time error:\n\n") + message, okOnly,
+                     QCoreApplication::applicationName() },
+                   QMessageBox::Critical);
+    closeAllAndQuit(1);
 }
 
 bool isEnding()
