@@ -2,23 +2,35 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #pragma once
 
-#include "ui_mainwindow.h"
-
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QLineEdit;
+
+namespace runtime {
+class PictureBox;
+}
+
+namespace Ui {
+class MAIN;
+}
 
 // The main window MAIN: nine planet pictures, the planet's name and discovery lines and
 // 22 read-only fact boxes. A click on a picture shows that planet; the window keeps no
 // other state, and its menu commands live with the runtime's form objects.
+//
+// In its description, mainwindow.ui, each fact box's caption label is the box's buddy, so
+// assistive technology names the box after its caption. The pictures are named after their
+// planets from the catalogue when the window is built.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // Writes record r of the catalogue into the name label, the two discovery labels and
     // the 22 fact boxes, in that order.
@@ -36,6 +48,8 @@ public slots:
     void img9_Click();
 
 private:
-    Ui::MAIN m_ui;
-    std::array<QLineEdit *, 22> m_factBoxes{};
+    std::unique_ptr<Ui::MAIN> m_ui;
+    std::array<QLineEdit *, 22> m_factBoxes {};
+    // The pictures in the order of the catalogue's records, img1 to img9 with img44 fourth.
+    std::array<runtime::PictureBox *, 9> m_pictures {};
 };

@@ -4,6 +4,7 @@
 
 #include "runtime/numbertext.h"
 #include "runtime/runtime.h"
+#include "weight/ui_weightwindow.h"
 
 #include <QLocale>
 
@@ -22,23 +23,26 @@ std::u16string_view view(const QString &text)
 
 WeightWindow::WeightWindow(QWidget *parent)
     : QWidget(parent)
+    , m_ui(std::make_unique<Ui::frmChange>())
 {
-    m_ui.setupUi(this);
+    m_ui->setupUi(this);
     runtime::load(this);
 
-    m_resultBoxes = { m_ui.Text2, m_ui.Text3, m_ui.Text4, m_ui.Text5, m_ui.Text6, m_ui.Text7,
-        m_ui.Text8, m_ui.Text9 };
+    m_resultBoxes = { m_ui->Text2, m_ui->Text3, m_ui->Text4, m_ui->Text5, m_ui->Text6, m_ui->Text7,
+        m_ui->Text8, m_ui->Text9 };
 
     connect(
-        m_ui.Text1, &QLineEdit::textChanged, this, runtime::handler([this] { Text1_Change(); }));
+        m_ui->Text1, &QLineEdit::textChanged, this, runtime::handler([this] { Text1_Change(); }));
 
-    m_ui.Text1->setFocus();
+    m_ui->Text1->setFocus();
 }
+
+WeightWindow::~WeightWindow() = default;
 
 void WeightWindow::Text1_Change()
 {
     QString earthText;
-    runtime::check(runtime::getText(m_ui.Text1, earthText), "Text1.Text");
+    runtime::check(runtime::getText(m_ui->Text1, earthText), "Text1.Text");
     const runtime::ParsedNumber earth = runtime::textToNumber(view(earthText));
     // The user's decimal separator; QLocale() is the system locale unless a test pins another.
     const QString decimalPoint = QLocale().decimalPoint();
