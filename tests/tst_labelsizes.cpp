@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 #include <memory>
@@ -27,6 +28,7 @@ private slots:
 
     void labelsTakeTheirDesignSize_data();
     void labelsTakeTheirDesignSize();
+    void promptEndsClearOfTheWeightBox();
     void heavyLabelsAreDrawnHeavy_data();
     void heavyLabelsAreDrawnHeavy();
     void programNameFitsItsBox();
@@ -132,6 +134,17 @@ void tst_LabelSizes::labelsTakeTheirDesignSize()
         QVERIFY2(shown->width() <= width + wider, qPrintable(size));
     }
     QVERIFY2(qAbs(shown->height() - height) <= 4, qPrintable(size));
+}
+
+// The prompt sits left of the weight box on the same row; there must be a gap between them.
+void tst_LabelSizes::promptEndsClearOfTheWeightBox()
+{
+    const QLabel *prompt = label(u"frmChange"_s, u"Label1"_s);
+    const auto *box = m_change->findChild<QLineEdit *>(u"Text1"_s);
+    QVERIFY(prompt && box);
+    QCOMPARE(box->x(), 208);
+    QVERIFY2(prompt->x() + prompt->width() < box->x(),
+        qPrintable(u"the prompt ends at %1"_s.arg(prompt->x() + prompt->width())));
 }
 
 // The weight window's body labels and the program's name ask for the heaviest face in its
