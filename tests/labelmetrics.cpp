@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHash>
 #include <QLabel>
 #include <QTextStream>
 
@@ -32,7 +33,7 @@ namespace {
 void usage()
 {
     std::fputs("usage: sivane-labelmetrics [--font FILE]... [--substitute FAMILY=FACE]...\n"
-               "                           [--hinting full|none]\n",
+               "                           [--hinting none|vertical|full]\n",
         stderr);
 }
 
@@ -82,6 +83,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     runtime::initialise(app);
 
+    const QHash<QString, QFont::HintingPreference> hintings = {
+        { u"none"_s, QFont::PreferNoHinting },
+        { u"vertical"_s, QFont::PreferVerticalHinting },
+        { u"full"_s, QFont::PreferFullHinting },
+    };
     const QStringList args = QCoreApplication::arguments().mid(1);
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
@@ -99,11 +105,10 @@ int main(int argc, char *argv[])
             const QString family = value.section(u'=', 0, 0);
             QFont::removeSubstitutions(family);
             QFont::insertSubstitution(family, value.section(u'=', 1));
-        } else if (arg == u"--hinting" && (value == u"full" || value == u"none")) {
-            // Tries how the labels measure with the glyph widths hinted like the design's.
+        } else if (arg == u"--hinting" && hintings.contains(value)) {
+            // Tries how the labels measure with another hinting of the glyph widths.
             QFont font = QApplication::font();
-            font.setHintingPreference(
-                value == u"full" ? QFont::PreferFullHinting : QFont::PreferNoHinting);
+            font.setHintingPreference(hintings.value(value));
             QApplication::setFont(font);
         } else {
             usage();
