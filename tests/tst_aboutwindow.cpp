@@ -106,8 +106,8 @@ void tst_AboutWindow::controls_data()
         << u"Frame1"_s << QPoint(8, 8) << QSize(361, 217) << u"About Me"_s << u"PT Sans"_s << 8.25
         << false << false << darkGrey;
     QTest::newRow("program name in a fixed box")
-        << u"Label1"_s << QPoint(144, 24) << QSize(145, 57) << u"Sivane"_s << u"Lato Black"_s
-        << 26.25 << true << true << darkGrey;
+        << u"Label1"_s << QPoint(144, 24) << QSize(145, 57) << u"Sivane"_s
+        << u"Bitstream Vera Sans"_s << 26.25 << true << true << darkGrey;
     QTest::newRow("author's name")
         << u"Label2"_s << QPoint(160, 64) << QSize() << u"Tessaro Valdine"_s << u"PT Sans"_s << 8.25
         << true << false << grey;

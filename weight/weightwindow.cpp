@@ -26,6 +26,12 @@ WeightWindow::WeightWindow(QWidget *parent)
     , m_ui(std::make_unique<Ui::frmChange>())
 {
     m_ui->setupUi(this);
+    // Glyph widths rounded to whole pixels, as on the screens this window was drawn for, make
+    // the prompt 198 px wide rather than 200, so that it ends clear of Text1 at 208. A .ui
+    // file cannot hold a hinting preference.
+    QFont prompt = m_ui->Label1->font();
+    prompt.setHintingPreference(QFont::PreferFullHinting);
+    m_ui->Label1->setFont(prompt);
     runtime::load(this);
 
     m_resultBoxes = { m_ui->Text2, m_ui->Text3, m_ui->Text4, m_ui->Text5, m_ui->Text6, m_ui->Text7,
