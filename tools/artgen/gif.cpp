@@ -92,6 +92,7 @@ Bytes encodeGif87a(const Image &image)
     // 8 bits of colour resolution; the background is entry 0.
     bool ok = EGifPutScreenDesc(file, image.width, image.height, 8, 0, map.get()) == GIF_OK
         && EGifPutImageDesc(file, 0, 0, image.width, image.height, false, nullptr) == GIF_OK;
+    // The library takes each row through a pointer to writable pixels, so it gets a copy.
     std::vector<GifPixelType> row(std::size_t(image.width));
     for (int y = 0; ok && y < image.height; ++y) {
         const auto *first = indexed.indices.data() + std::size_t(y) * std::size_t(image.width);
