@@ -27,8 +27,9 @@ struct IndexedImage
 };
 
 // giflib's median cut, which sorts the colours by five bits a channel; each palette entry is
-// the mean of the pixels given its index. The palette has `colours` entries, a power of two,
-// black where unused. Both are empty when the image is empty or the library fails.
+// the mean of the pixels given its index. The palette has `colours` entries (a power of two,
+// at most 256), black where unused. Both are empty when the image is empty or the library
+// fails.
 IndexedImage quantize(const Image &image, int colours);
 
 // GIF87a with the image's own 256-entry global colour table and no extension blocks.
