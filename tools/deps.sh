@@ -8,7 +8,7 @@
 sivane_need_packages() {
     local wanted=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev)
     if [ "${1:-}" = test ]; then
-        wanted+=(xvfb xauth x11-utils xdotool libjpeg-dev clang libclang-rt-14-dev
+        wanted+=(xvfb xauth x11-utils xdotool libjpeg-dev libgif-dev clang libclang-rt-14-dev
                  desktop-file-utils appstream dpkg-dev lintian file python3-xlib
                  imagemagick)
     fi

@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #include "encoders.h"
 
-#include "quantize.h"
-
 namespace artgen {
 
 namespace {
@@ -36,78 +34,6 @@ void putBitmapInfoHeader(Bytes &out, int width, int height, int bitsPerPixel,
     put32(out, 0);
 }
 
-// Writes variable-width codes least significant bit first, as GIF wants them.
-class BitPacker
-{
-public:
-    void write(unsigned code, int width)
-    {
-        m_buffer |= std::uint32_t(code) << m_bits;
-        m_bits += width;
-        while (m_bits >= 8) {
-            m_bytes.push_back(std::uint8_t(m_buffer & 0xFF));
-            m_buffer >>= 8;
-            m_bits -= 8;
-        }
-    }
-    Bytes finish()
-    {
-        if (m_bits > 0)
-            m_bytes.push_back(std::uint8_t(m_buffer & 0xFF));
-        m_buffer = 0;
-        m_bits = 0;
-        return std::move(m_bytes);
-    }
-
-private:
-    Bytes m_bytes;
-    std::uint32_t m_buffer = 0;
-    int m_bits = 0;
-};
-
-Bytes lzwCompress(const std::vector<std::uint8_t> &indices)
-{
-    constexpr unsigned clearCode = 256;
-    constexpr unsigned endCode = 257;
-    constexpr unsigned maxCode = 4095;
-    // children[code * 256 + next] is the code for that string extended by one index, or 0.
-    std::vector<std::uint16_t> children(std::size_t(maxCode + 1) * 256, 0);
-    BitPacker packer;
-    int width = 9;
-    unsigned lastAdded = endCode;
-    packer.write(clearCode, width);
-    if (indices.empty()) {
-        packer.write(endCode, width);
-        return packer.finish();
-    }
-    unsigned current = indices[0];
-    for (std::size_t i = 1; i < indices.size(); ++i) {
-        const unsigned next = indices[i];
-        const std::uint16_t child = children[std::size_t(current) * 256 + next];
-        if (child != 0) {
-            current = child;
-            continue;
-        }
-        packer.write(current, width);
-        lastAdded += 1;
-        children[std::size_t(current) * 256 + next] = std::uint16_t(lastAdded);
-        // The decoder adds its entries one code later, so the width grows as soon as
-        // the entry just added no longer fits.
-        if (lastAdded >= (1u << width) && width < 12)
-            ++width;
-        if (lastAdded == maxCode) {
-            packer.write(clearCode, width);
-            std::fill(children.begin(), children.end(), std::uint16_t(0));
-            width = 9;
-            lastAdded = endCode;
-        }
-        current = next;
-    }
-    packer.write(current, width);
-    packer.write(endCode, width);
-    return packer.finish();
-}
-
 } // namespace
 
 Bytes encodeBmp24(const Image &image)
@@ -134,44 +60,14 @@ Bytes encodeBmp24(const Image &image)
     return out;
 }
 
-Bytes encodeGif87a(const Image &image)
-{
-    const IndexedImage indexed = quantizeMedianCut(image, 256);
-    Bytes out { 'G', 'I', 'F', '8', '7', 'a' };
-    put16(out, unsigned(image.width));
-    put16(out, unsigned(image.height));
-    // Global colour table of 2^(7+1) entries, 8 bits of colour resolution.
-    out.push_back(0xF7);
-    out.push_back(0); // background: entry 0, the darkest colour
-    out.push_back(0); // no aspect ratio
-    for (const Colour8 &c : indexed.palette)
-        out.insert(out.end(), c.begin(), c.end());
-
-    out.push_back(0x2C);
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, unsigned(image.width));
-    put16(out, unsigned(image.height));
-    out.push_back(0); // no local table, not interlaced
-
-    out.push_back(8); // LZW minimum code size
-    const Bytes data = lzwCompress(indexed.indices);
-    for (std::size_t pos = 0; pos < data.size(); pos += 255) {
-        const std::size_t n = std::min<std::size_t>(255, data.size() - pos);
-        out.push_back(std::uint8_t(n));
-        out.insert(
-            out.end(), data.begin() + std::ptrdiff_t(pos), data.begin() + std::ptrdiff_t(pos + n));
-    }
-    out.push_back(0);
-    out.push_back(0x3B);
-    return out;
-}
-
 Bytes encodeIco(const std::vector<IconImage> &images)
 {
     std::vector<Bytes> bodies;
     for (const IconImage &icon : images) {
         const int n = icon.size;
+        const std::size_t pixels = std::size_t(n) * std::size_t(n);
+        if (n <= 0 || icon.indices.size() != pixels || icon.transparent.size() != pixels)
+            return {};
         const std::uint32_t xorRow
             = ((std::uint32_t(n) * std::uint32_t(icon.bitsPerPixel) + 31) / 32) * 4;
         const std::uint32_t andRow = ((std::uint32_t(n) + 31) / 32) * 4;

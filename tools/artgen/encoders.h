@@ -20,7 +20,19 @@ using Colour8 = std::array<std::uint8_t, 3>;
 // Uncompressed bottom-up Windows bitmap, 24 bits per pixel.
 Bytes encodeBmp24(const Image &image);
 
-// GIF87a with one global 256-entry colour table and no extension blocks.
+struct IndexedImage
+{
+    std::vector<Colour8> palette;
+    std::vector<std::uint8_t> indices;
+};
+
+// giflib's median cut, which sorts the colours by five bits a channel; each palette entry is
+// the mean of the pixels given its index. The palette has `colours` entries (a power of two,
+// at most 256), black where unused. Both are empty when the image is empty or the library
+// fails.
+IndexedImage quantize(const Image &image, int colours);
+
+// GIF87a with the image's own 256-entry global colour table and no extension blocks.
 Bytes encodeGif87a(const Image &image);
 
 struct JpegSettings

@@ -7,7 +7,6 @@
 
 #include "artwork.h"
 #include "encoders.h"
-#include "quantize.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -48,15 +47,19 @@ IconImage sixteenColourIcon(const RgbaImage &art)
                 opaque.insert(opaque.end(), art.pixel(x, y), art.pixel(x, y) + 3);
     Image strip(int(opaque.size() / 3), 1);
     strip.rgb = opaque;
+    const IndexedImage indexed = quantize(strip, 16);
     IconImage icon;
+    if (indexed.indices.size() != strip.rgb.size() / 3)
+        return icon; // the icon writer refuses an image without pixels
     icon.size = art.width;
     icon.bitsPerPixel = 4;
-    icon.palette = quantizeMedianCut(strip, 16).palette;
+    icon.palette = indexed.palette;
+    std::size_t next = 0;
     for (int y = 0; y < art.height; ++y) {
         for (int x = 0; x < art.width; ++x) {
-            const std::uint8_t *p = art.pixel(x, y);
-            icon.transparent.push_back(p[3] < 128);
-            icon.indices.push_back(nearestIndex(icon.palette, { p[0], p[1], p[2] }));
+            const bool transparent = art.pixel(x, y)[3] < 128;
+            icon.transparent.push_back(transparent);
+            icon.indices.push_back(transparent ? 0 : indexed.indices[next++]);
         }
     }
     return icon;
