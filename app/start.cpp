@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QLibraryInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -79,9 +81,10 @@ std::string refusal(const QStringList &left)
 }
 
 // What Qt reports while QApplication connects to the display is held back: when no display
-// can be opened, the xcb plugin's warnings end in a fatal error that would abort the
-// program with a core dump. That ending is replaced by one line saying what to do, and
-// otherwise the held messages are passed on unchanged once the application exists.
+// can be opened, or the Wayland platform plugin it needs is not installed, the platform
+// plugins' warnings end in a fatal error that would abort the program with a core dump. That ending
+// is replaced by one line saying what to do, and otherwise the held messages are passed on
+// unchanged once the application exists.
 struct HeldMessage
 {
     QtMsgType type;
@@ -97,6 +100,7 @@ std::vector<HeldMessage> s_held;
 QtMessageHandler s_previousHandler = nullptr;
 bool s_connectionFailed = false;
 std::string s_triedXDisplay; // as the xcb plugin names it when it cannot connect
+bool s_waylandNotFound = false; // Qt was asked for the Wayland platform and found no plugin
 
 QByteArray orEmpty(const char *text)
 {
@@ -109,6 +113,28 @@ void passOn(const HeldMessage &message)
         message.line, message.function.isEmpty() ? nullptr : message.function.constData(),
         message.category.isEmpty() ? nullptr : message.category.constData());
     s_previousHandler(message.type, context, message.text);
+}
+
+// Whether a Wayland platform plugin lies in one of the folders where Qt looks for platform
+// plugins. Debian ships it apart from Qt's other platform plugins, in qt6-wayland.
+bool waylandPluginInstalled()
+{
+    QStringList folders;
+    if (const QString path = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH"); !path.isEmpty())
+        folders << path;
+    const QStringList pluginPaths
+        = qEnvironmentVariable("QT_PLUGIN_PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    for (const QString &path : pluginPaths)
+        folders << path + u"/platforms"_s;
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath) + u"/platforms"_s;
+    // Asked without an application object, Qt would warn, and the warning would come back here.
+    if (QCoreApplication::instance())
+        folders << QCoreApplication::applicationDirPath() + u"/platforms"_s;
+    for (const QString &folder : std::as_const(folders)) {
+        if (!QDir(folder).entryList({ u"libqwayland*"_s }, QDir::Files).isEmpty())
+            return true;
+    }
+    return false;
 }
 
 std::string displayProblem()
@@ -125,13 +151,18 @@ std::string displayProblem()
         add("DISPLAY=" + fromVariable);
     if (const char *wayland = std::getenv("WAYLAND_DISPLAY"); wayland && *wayland)
         add(std::string("WAYLAND_DISPLAY=") + wayland);
+    const std::string where = named.empty() ? std::string() : " (" + named + ')';
+    const char *wayland = std::getenv("WAYLAND_DISPLAY");
+    if (((wayland && *wayland) || s_waylandNotFound) && !waylandPluginInstalled()) {
+        return "sivane: cannot open the display" + where
+            + ": Qt's Wayland platform plugin is missing; install the package qt6-wayland";
+    }
     if (named.empty()) {
         return "sivane: no display to show the windows on: neither DISPLAY nor WAYLAND_DISPLAY "
                "is set; start it in a desktop session or set one of them, e.g. DISPLAY=:0";
     }
-    return "sivane: cannot open the display (" + named
-        + "): no display server answers there; set DISPLAY or WAYLAND_DISPLAY to a "
-          "running one";
+    return "sivane: cannot open the display" + where
+        + ": no display server answers there; set DISPLAY or WAYLAND_DISPLAY to a running one";
 }
 
 void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
@@ -145,8 +176,10 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
     }
     if (text.startsWith(u"Failed to create wl_display"))
         s_connectionFailed = true;
+    if (text.startsWith(u"Could not find the Qt platform plugin \"wayland\""))
+        s_waylandNotFound = true;
     if (type == QtFatalMsg) {
-        if (s_connectionFailed) {
+        if (s_connectionFailed || s_waylandNotFound) {
             const std::string line = displayProblem() + '\n';
             std::fputs(line.c_str(), stderr);
         } else {

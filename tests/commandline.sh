@@ -5,10 +5,11 @@
 # Starts the real binary the ways a user's shell would: --version and --help must work
 # without a display, an argument that neither Sivane nor Qt takes is refused in one line,
 # and a missing display is reported in one line with exit code 1 instead of a toolkit abort.
-# Usage: commandline.sh <sivane binary> <project version>
+# Usage: commandline.sh <sivane binary> <project version> <Qt's qtpaths tool>
 set -u
 binary=$1
 version=$2
+qtpaths=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A session's private directory, as a desktop session has one; Qt warns without it.
@@ -100,6 +101,45 @@ check "a display with no server: one line naming it and exit code 1" eval \
 run "$binary" -display ":$number"
 check "-display with no server: one line naming it and exit code 1" eval \
     'code_is 1 && err_is_one_line_with "-display :$number"'
+
+# A Wayland display named, no X server, and no Wayland platform plugin: the line names the
+# package to install. The plugin is taken away from a copy of the program, whose qt.conf
+# points Qt at the real plugins less the Wayland platform ones.
+plugins=$("$qtpaths" --plugin-dir)
+bare="$work/nowayland"
+mkdir -p "$bare/bin" "$bare/plugins/platforms"
+cp "$binary" "$bare/bin/sivane"
+printf '[Paths]\nPlugins = %s\n' "$bare/plugins" >"$bare/bin/qt.conf"
+for entry in "$plugins"/*; do
+    [ "${entry##*/}" = platforms ] || ln -s "$entry" "$bare/plugins/"
+done
+for plugin in "$plugins"/platforms/*; do
+    case ${plugin##*/} in
+    libqwayland*) ;;
+    *) ln -s "$plugin" "$bare/plugins/platforms/" ;;
+    esac
+done
+run QT_QPA_PLATFORM=offscreen timeout 3 "$bare/bin/sivane"
+check "the copy without the Wayland plugin still starts offscreen" code_is 124
+while IFS='|' read -r setting named; do
+    # shellcheck disable=SC2086 # the variables are split on purpose
+    run $setting "$bare/bin/sivane"
+    check "no Wayland plugin with $setting: one line naming qt6-wayland" eval \
+        'code_is 1 && nothing_on out && err_is_one_line_with "Wayland platform plugin is missing" &&
+         grep -q "install the package qt6-wayland" "$work/err" && grep -qF -- "$named" "$work/err"'
+done <<ROWS
+WAYLAND_DISPLAY=wayland-sivane DISPLAY=:$number|DISPLAY=:$number, WAYLAND_DISPLAY=wayland-sivane
+WAYLAND_DISPLAY=wayland-sivane|(WAYLAND_DISPLAY=wayland-sivane)
+WAYLAND_DISPLAY=wayland-sivane XDG_SESSION_TYPE=wayland|WAYLAND_DISPLAY=wayland-sivane
+QT_QPA_PLATFORM=wayland|cannot open the display:
+ROWS
+# With the plugin where Qt finds it, a Wayland display nobody serves is no missing plugin.
+if ls "$plugins"/platforms/libqwayland* >/dev/null 2>&1; then
+    run WAYLAND_DISPLAY=wayland-sivane DISPLAY=":$number" "$binary"
+    check "the Wayland plugin installed: no display server answers" eval \
+        'code_is 1 && err_is_one_line_with "no display server answers" &&
+         grep -q "WAYLAND_DISPLAY=wayland-sivane" "$work/err"'
+fi
 
 # Without a display, the offscreen platform still runs the program (the tests use it);
 # Qt's own options pass through. Still running when the timeout stops it means it started.
