@@ -36,6 +36,18 @@ constexpr const char helpText[]
       "  -style NAME       Draw the controls in the style NAME, e.g. Fusion.\n"
       "  -reverse          Lay out the windows from right to left.\n"
       "\n"
+      "Keys in the main window:\n"
+      "  Ctrl+1 to Ctrl+9  Show a planet, as a click on its picture does, in the\n"
+      "                    pictures' reading order: Ctrl+1 Mercury, Ctrl+2 Venus,\n"
+      "                    Ctrl+3 Earth, Ctrl+4 Mars, Ctrl+5 Jupiter, Ctrl+6 Saturn,\n"
+      "                    Ctrl+7 Uranus, Ctrl+8 Neptune, Ctrl+9 Pluto.\n"
+      "  Ctrl+W            Open the Change Weight window (Tools > Change Weight).\n"
+      "  Ctrl+H            Open the About window (About > About Me).\n"
+      "  Ctrl+Q            Say goodbye and exit (File > Exit).\n"
+      "\n"
+      "Keys in the Change Weight and About windows:\n"
+      "  Esc               Close the window.\n"
+      "\n"
       "Sivane needs a graphical display: it uses the one that DISPLAY (X11) or\n"
       "WAYLAND_DISPLAY (Wayland) names.\n";
 

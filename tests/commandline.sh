@@ -54,7 +54,9 @@ for option in --help -h; do
     run "$binary" "$option"
     check "$option prints the usage" eval 'code_is 0 && nothing_on err &&
         head -n 1 "$work/out" | grep -qx "Usage: sivane \[options\]" &&
-        grep -q -- "--version" "$work/out" && grep -q -- "-platform" "$work/out"'
+        grep -q -- "--version" "$work/out" && grep -q -- "-platform" "$work/out" &&
+        grep -q "Ctrl+3 Earth" "$work/out" && grep -q "Ctrl+9 Pluto" "$work/out" &&
+        grep -q "Esc " "$work/out"'
 done
 
 # Qt takes its own options out when the application starts, so what is left is judged on a
