@@ -94,9 +94,9 @@ std::string refusal(const QStringList &left)
 
 // What Qt reports while QApplication connects to the display is held back: when no display
 // can be opened, or the Wayland platform plugin it needs is not installed, the platform
-// plugins' warnings end in a fatal error that would abort the program with a core dump. That ending
-// is replaced by one line saying what to do, and otherwise the held messages are passed on
-// unchanged once the application exists.
+// plugins' warnings end in a fatal error that would abort the program with a core dump.
+// That ending is replaced by one line saying what to do, and otherwise the held messages are
+// passed on unchanged once the application exists.
 struct HeldMessage
 {
     QtMsgType type;
@@ -161,11 +161,12 @@ std::string displayProblem()
         add("-display " + s_triedXDisplay);
     else if (!fromVariable.empty())
         add("DISPLAY=" + fromVariable);
-    if (const char *wayland = std::getenv("WAYLAND_DISPLAY"); wayland && *wayland)
-        add(std::string("WAYLAND_DISPLAY=") + wayland);
+    const char *waylandDisplay = std::getenv("WAYLAND_DISPLAY");
+    const bool waylandNamed = waylandDisplay && *waylandDisplay;
+    if (waylandNamed)
+        add(std::string("WAYLAND_DISPLAY=") + waylandDisplay);
     const std::string where = named.empty() ? std::string() : " (" + named + ')';
-    const char *wayland = std::getenv("WAYLAND_DISPLAY");
-    if (((wayland && *wayland) || s_waylandNotFound) && !waylandPluginInstalled()) {
+    if ((waylandNamed || s_waylandNotFound) && !waylandPluginInstalled()) {
         return "sivane: cannot open the display" + where
             + ": Qt's Wayland platform plugin is missing; install the package qt6-wayland";
     }
