@@ -7,14 +7,17 @@
 #include "version.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QLibraryInfo>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
-#include <span>
-#include <string_view>
+#include <string>
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace sivane {
 namespace {
@@ -33,28 +36,67 @@ constexpr const char helpText[]
       "  -style NAME       Draw the controls in the style NAME, e.g. Fusion.\n"
       "  -reverse          Lay out the windows from right to left.\n"
       "\n"
+      "Keys in the main window:\n"
+      "  Ctrl+1 to Ctrl+9  Show a planet, as a click on its picture does, in the\n"
+      "                    pictures' reading order: Ctrl+1 Mercury, Ctrl+2 Venus,\n"
+      "                    Ctrl+3 Earth, Ctrl+4 Mars, Ctrl+5 Jupiter, Ctrl+6 Saturn,\n"
+      "                    Ctrl+7 Uranus, Ctrl+8 Neptune, Ctrl+9 Pluto.\n"
+      "  Ctrl+W            Open the Change Weight window (Tools > Change Weight).\n"
+      "  Ctrl+H            Open the About window (About > About Me).\n"
+      "  Ctrl+Q            Say goodbye and exit (File > Exit).\n"
+      "\n"
+      "Keys in the Change Weight and About windows:\n"
+      "  Esc               Close the window.\n"
+      "\n"
       "Sivane needs a graphical display: it uses the one that DISPLAY (X11) or\n"
       "WAYLAND_DISPLAY (Wayland) names.\n";
 
-// The options that QGuiApplication, QApplication and the xcb platform plugin take out of
-// the command line themselves. Each may also be written with two dashes.
-constexpr std::string_view qtOptionsWithValue[] = { "platform", "platformpluginpath",
-    "platformtheme", "plugin", "qwindowgeometry", "geometry", "qwindowtitle", "title",
-    "qwindowicon", "icon", "session", "style", "stylesheet", "display", "name", "visual" };
-constexpr std::string_view qtFlags[]
-    = { "reverse", "widgetcount", "testability", "nograb", "dograb", "sync" };
-// Written as -option=value only.
-constexpr std::string_view qtOptionsWithEquals[] = { "style=", "stylesheet=", "qmljsdebugger=" };
+// --help and --version are the program's only options of its own. They are answered before
+// the application object exists, so that they work where no display can be opened; Qt's
+// options (-platform, -style...) are unknown to this scan and left for QApplication.
+enum class Request { Run, ShowHelp, ShowVersion };
 
-bool isIn(std::span<const std::string_view> list, std::string_view name)
+Request scanCommandLine(int argc, char *argv[])
 {
-    return std::ranges::find(list, name) != list.end();
+    QCommandLineParser parser;
+    // Qt's options are words after one dash, not bundles of one-letter options.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList { u"h"_s, u"help"_s });
+    const QCommandLineOption version(QStringList { u"v"_s, u"version"_s });
+    parser.addOptions({ help, version });
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Qt's options are errors to this parser; they are judged once QApplication has taken
+    // out its own.
+    parser.parse(arguments);
+    // The first of the two on the command line wins.
+    for (const QString &name : parser.optionNames()) {
+        if (help.names().contains(name))
+            return Request::ShowHelp;
+        if (version.names().contains(name))
+            return Request::ShowVersion;
+    }
+    return Request::Run;
+}
+
+// What is left once QApplication has taken out Qt's options is not understood: one line
+// naming the first such argument, or nothing when none is left.
+std::string refusal(const QStringList &left)
+{
+    if (left.isEmpty())
+        return {};
+    const QString &argument = left.first();
+    const bool isOption = argument.size() > 1 && argument.startsWith(u'-');
+    return "sivane: " + std::string(isOption ? "unknown option '" : "unexpected argument '")
+        + argument.toLocal8Bit().toStdString() + "' (see 'sivane --help')";
 }
 
 // What Qt reports while QApplication connects to the display is held back: when no display
-// can be opened, the xcb plugin's warnings end in a fatal error that would abort the
-// program with a core dump. That ending is replaced by one line saying what to do, and
-// otherwise the held messages are passed on unchanged once the application exists.
+// can be opened, or the Wayland platform plugin it needs is not installed, the platform
+// plugins' warnings end in a fatal error that would abort the program with a core dump.
+// That ending is replaced by one line saying what to do, and otherwise the held messages are
+// passed on unchanged once the application exists.
 struct HeldMessage
 {
     QtMsgType type;
@@ -69,7 +111,8 @@ std::mutex s_heldLock;
 std::vector<HeldMessage> s_held;
 QtMessageHandler s_previousHandler = nullptr;
 bool s_connectionFailed = false;
-std::string s_displayOption;
+std::string s_triedXDisplay; // as the xcb plugin names it when it cannot connect
+bool s_waylandNotFound = false; // Qt was asked for the Wayland platform and found no plugin
 
 QByteArray orEmpty(const char *text)
 {
@@ -84,38 +127,72 @@ void passOn(const HeldMessage &message)
     s_previousHandler(message.type, context, message.text);
 }
 
+// Whether a Wayland platform plugin lies in one of the folders where Qt looks for platform
+// plugins. Debian ships it apart from Qt's other platform plugins, in qt6-wayland.
+bool waylandPluginInstalled()
+{
+    QStringList folders;
+    if (const QString path = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH"); !path.isEmpty())
+        folders << path;
+    const QStringList pluginPaths
+        = qEnvironmentVariable("QT_PLUGIN_PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    for (const QString &path : pluginPaths)
+        folders << path + u"/platforms"_s;
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath) + u"/platforms"_s;
+    // Asked without an application object, Qt would warn, and the warning would come back here.
+    if (QCoreApplication::instance())
+        folders << QCoreApplication::applicationDirPath() + u"/platforms"_s;
+    for (const QString &folder : std::as_const(folders)) {
+        if (!QDir(folder).entryList({ u"libqwayland*"_s }, QDir::Files).isEmpty())
+            return true;
+    }
+    return false;
+}
+
 std::string displayProblem()
 {
     std::string named;
     const auto add
         = [&named](const std::string &what) { named += named.empty() ? what : ", " + what; };
-    // The -display option stands in for DISPLAY.
-    if (!s_displayOption.empty())
-        add("-display " + s_displayOption);
-    for (const char *variable : { "DISPLAY", "WAYLAND_DISPLAY" }) {
-        const char *value = std::getenv(variable);
-        if (value && *value && !(s_displayOption.size() && variable[0] == 'D'))
-            add(std::string(variable) + '=' + value);
+    // An X display other than DISPLAY's was named with Qt's -display option.
+    const char *xDisplay = std::getenv("DISPLAY");
+    const std::string fromVariable = xDisplay ? xDisplay : "";
+    if (!s_triedXDisplay.empty() && s_triedXDisplay != fromVariable)
+        add("-display " + s_triedXDisplay);
+    else if (!fromVariable.empty())
+        add("DISPLAY=" + fromVariable);
+    const char *waylandDisplay = std::getenv("WAYLAND_DISPLAY");
+    const bool waylandNamed = waylandDisplay && *waylandDisplay;
+    if (waylandNamed)
+        add(std::string("WAYLAND_DISPLAY=") + waylandDisplay);
+    const std::string where = named.empty() ? std::string() : " (" + named + ')';
+    if ((waylandNamed || s_waylandNotFound) && !waylandPluginInstalled()) {
+        return "sivane: cannot open the display" + where
+            + ": Qt's Wayland platform plugin is missing; install the package qt6-wayland";
     }
     if (named.empty()) {
         return "sivane: no display to show the windows on: neither DISPLAY nor WAYLAND_DISPLAY "
                "is set; start it in a desktop session or set one of them, e.g. DISPLAY=:0";
     }
-    return "sivane: cannot open the display (" + named
-        + "): no display server answers there; set DISPLAY or WAYLAND_DISPLAY to a "
-          "running one";
+    return "sivane: cannot open the display" + where
+        + ": no display server answers there; set DISPLAY or WAYLAND_DISPLAY to a running one";
 }
 
 void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     std::lock_guard lock(s_heldLock);
     const QByteArray category = orEmpty(context.category);
-    if ((category == "qt.qpa.xcb" && text.startsWith(u"could not connect to display"))
-        || text.startsWith(u"Failed to create wl_display")) {
+    constexpr QStringView xcbFailure = u"could not connect to display";
+    if (category == "qt.qpa.xcb" && text.startsWith(xcbFailure)) {
         s_connectionFailed = true;
+        s_triedXDisplay = text.sliced(xcbFailure.size()).trimmed().toLocal8Bit().toStdString();
     }
+    if (text.startsWith(u"Failed to create wl_display"))
+        s_connectionFailed = true;
+    if (text.startsWith(u"Could not find the Qt platform plugin \"wayland\""))
+        s_waylandNotFound = true;
     if (type == QtFatalMsg) {
-        if (s_connectionFailed) {
+        if (s_connectionFailed || s_waylandNotFound) {
             const std::string line = displayProblem() + '\n';
             std::fputs(line.c_str(), stderr);
         } else {
@@ -132,9 +209,8 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
         { type, orEmpty(context.file), context.line, orEmpty(context.function), category, text });
 }
 
-void holdStartupMessages(const std::string &displayOption)
+void holdStartupMessages()
 {
-    s_displayOption = displayOption;
     s_previousHandler = qInstallMessageHandler(holdMessage);
 }
 
@@ -162,64 +238,28 @@ void placeMainWindow(MainWindow *window)
     window->setGeometry(QRect(clientOnScreen - clientInWindow, window->size()));
 }
 
-CommandLine parseCommandLine(int argc, const char *const argv[])
-{
-    CommandLine result;
-    const auto reject = [&result](std::string error) {
-        result.action = CommandLine::Action::Reject;
-        result.error = "sivane: " + std::move(error) + " (see 'sivane --help')";
-        return result;
-    };
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument(argv[i]);
-        if (argument == "-h" || argument == "--help") {
-            result.action = CommandLine::Action::ShowHelp;
-            return result;
-        }
-        if (argument == "-v" || argument == "--version") {
-            result.action = CommandLine::Action::ShowVersion;
-            return result;
-        }
-        if (argument.size() < 2 || argument[0] != '-')
-            return reject("unexpected argument '" + std::string(argument) + '\'');
-        // Qt reads "--option" as "-option".
-        const std::string_view name = argument.substr(argument[1] == '-' ? 2 : 1);
-        const auto hasPrefix = [name](std::string_view prefix) { return name.starts_with(prefix); };
-        if (isIn(qtFlags, name) || std::ranges::any_of(qtOptionsWithEquals, hasPrefix))
-            continue;
-        if (isIn(qtOptionsWithValue, name)) {
-            if (i + 1 >= argc)
-                return reject("option '" + std::string(argument) + "' needs a value");
-            ++i;
-            if (name == "display")
-                result.displayName = argv[i];
-            continue;
-        }
-        return reject("unknown option '" + std::string(argument) + '\'');
-    }
-    return result;
-}
-
 int start(int argc, char *argv[])
 {
-    const CommandLine commandLine = parseCommandLine(argc, argv);
-    switch (commandLine.action) {
-    case CommandLine::Action::ShowHelp:
+    switch (scanCommandLine(argc, argv)) {
+    case Request::ShowHelp:
         std::fputs(helpText, stdout);
         return 0;
-    case CommandLine::Action::ShowVersion:
+    case Request::ShowVersion:
         std::printf("Sivane %s\n", sivane::version);
         return 0;
-    case CommandLine::Action::Reject:
-        std::fprintf(stderr, "%s\n", commandLine.error.c_str());
-        return 2;
-    case CommandLine::Action::Run:
+    case Request::Run:
         break;
     }
 
-    holdStartupMessages(commandLine.displayName);
+    holdStartupMessages();
     QApplication app(argc, argv);
     releaseStartupMessages();
+    // Without a display the program has ended above, so a stray argument is only refused
+    // where a display could be opened.
+    if (const std::string problem = refusal(app.arguments().mid(1)); !problem.empty()) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        return 2;
+    }
     runtime::initialise(app);
     auto *window = new MainWindow;
     placeMainWindow(window);

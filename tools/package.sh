@@ -21,7 +21,7 @@ rm -f "$build"/sivane_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/sivane_*.deb)
 echo "package: $deb"
-dpkg-deb --field "$deb" Package Version Architecture Depends
+dpkg-deb --field "$deb" Package Version Architecture Depends Recommends
 
 status=0
 # The Qt plugins the program loads at run time are not linked, so dpkg-shlibdeps cannot see
@@ -36,6 +36,12 @@ for plugin in platforms/libqxcb.so imageformats/libqjpeg.so imageformats/libqgif
         status=1
     fi
 done
+# The Wayland platform plugin is recommended rather than required: X11 desktops do without it.
+recommends=$(dpkg-deb --field "$deb" Recommends | tr ',|' '\n\n' | awk '{ print $1 }')
+if ! grep -qx -- qt6-wayland <<<"$recommends"; then
+    echo "missing recommendation: qt6-wayland, which ships the Wayland platform plugin"
+    status=1
+fi
 echo "desktop-file-validate:"
 desktop-file-validate "$top/packaging/org.sivane.Sivane.desktop" || status=1
 echo "appstreamcli validate:"
