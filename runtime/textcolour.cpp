@@ -42,9 +42,10 @@ QString cssColour(const QColor &colour)
         .arg(colour.blue());
 }
 
-// The control's style sheet from its description with the text colour added. A sheet of bare
-// declarations takes one more declaration; a sheet of rules takes one more rule for the
-// control's own class, which later in the sheet wins over the rules before it.
+// The control's style sheet from its description with the text colour added; unlike a
+// palette, a style sheet does not pass a frame's caption colour on to the labels inside it.
+// A sheet of bare declarations takes one more declaration; a sheet of rules takes one more
+// rule for the control's own class, which later in the sheet wins over the rules before it.
 QString sheetWithColour(const QWidget *control, const QString &designSheet, const QColor &colour)
 {
     const QString declaration = QStringLiteral("color: ") + cssColour(colour) + u';';
