@@ -18,9 +18,9 @@ class frmAbout;
 // later one paints over an earlier one. Label1's opaque box covers the left part of
 // Label2's, so Label2 must come after it or the author's name would be hidden. Label5's
 // caption, the author's e-mail address, is not in the description: the constructor sets it
-// from the constant the window shares with the goodbye message. The school line is longer
-// than its 131 px design box: it starts at x 180 instead of 216 so that, sized to its text,
-// it ends at x 347 like the e-mail address and stays inside the frame.
+// from the constant the window shares with the goodbye message. The school line names the
+// school alone, so that, sized to its text from its design place at x 216, it stays inside
+// the frame.
 class AboutWindow : public QWidget
 {
     Q_OBJECT

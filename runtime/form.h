@@ -5,6 +5,7 @@
 #include "runtime/runtime.h"
 
 #include <QPointer>
+#include <QShortcut>
 #include <QWidget>
 
 namespace runtime {
@@ -12,7 +13,8 @@ namespace runtime {
 // The one object of a secondary window class. It starts empty; create() fills it, and from
 // then on show() builds the window from its description whenever it is not loaded. Closing
 // the window unloads it (its controls are discarded), so the next show() gives the window in
-// its initial state. The object never makes a second copy of its window.
+// its initial state. The object never makes a second copy of its window. Esc closes the
+// window as its close button does, while the window is the active one.
 template<typename Window>
 class Form
 {
@@ -32,6 +34,8 @@ public:
         if (!m_window) {
             m_window = new Window;
             m_window->setAttribute(Qt::WA_DeleteOnClose);
+            auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window);
+            QObject::connect(escape, &QShortcut::activated, m_window.data(), &QWidget::close);
         }
         m_window->show();
         m_window->raise();

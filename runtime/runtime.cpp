@@ -3,6 +3,7 @@
 #include "runtime/runtime.h"
 
 #include "runtime/picturebox.h"
+#include "runtime/textcolour.h"
 #include "version.h"
 
 #include <QAccessible>
@@ -168,6 +169,7 @@ Result getText(const QLineEdit *box, QString &text)
 void load(QWidget *window)
 {
     window->ensurePolished();
+    applyTextColours(window);
     const auto labels = window->findChildren<QLabel *>();
     for (QLabel *label : labels) {
         if (label->property("autoSize").toBool()) {

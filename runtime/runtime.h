@@ -41,7 +41,8 @@ Result setText(QLineEdit *box, const QString &text);
 Result getText(const QLineEdit *box, QString &text);
 
 // Fits every auto-sized label of a freshly built window to its caption, fixes the window's
-// size and gives it a title bar with a close button only.
+// size, gives it a title bar with a close button only, and draws the design's text colours
+// so that they stay readable in the current colour scheme and in any that follows.
 void load(QWidget *window);
 
 // Button sets of the message box; only one is used.

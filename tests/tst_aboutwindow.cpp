@@ -111,8 +111,8 @@ void tst_AboutWindow::controls_data()
     QTest::newRow("author's name")
         << u"Label2"_s << QPoint(160, 64) << QSize() << u"Tessaro Valdine"_s << u"PT Sans"_s << 8.25
         << true << false << grey;
-    QTest::newRow("school line, moved left to stay inside the frame")
-        << u"Label3"_s << QPoint(180, 192) << QSize() << u"Student at Valdine Technical School"_s
+    QTest::newRow("school line at its design place")
+        << u"Label3"_s << QPoint(216, 192) << QSize() << u"Valdine Technical School"_s
         << u"PT Sans"_s << 8.25 << false << false << QColor();
     QTest::newRow("e-mail caption") << u"Label4"_s << QPoint(144, 104) << QSize() << u"E-MAIL :"_s
                                     << u"PT Sans"_s << 8.25 << false << false << grey;

@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#include "about/aboutwindow.h"
+#include "app/mainwindow.h"
+#include "app/menucommands.h"
+#include "runtime/runtime.h"
+#include "testsupport.h"
+#include "weight/weightwindow.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+// What the keyboard alone can do: choose every planet, and close the secondary windows.
+class tst_Keyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initialiseRuntimeForTests(); }
+    void init();
+    void cleanup();
+
+    void ctrlDigitChoosesPlanet_data();
+    void ctrlDigitChoosesPlanet();
+    void ctrlDigitActsOnlyInTheMainWindow();
+    void picturesNameTheirKey_data();
+    void picturesNameTheirKey();
+    void escClosesSecondaryWindow_data();
+    void escClosesSecondaryWindow();
+    void escInTheTooLargeBoxClosesOnlyTheBox();
+
+private:
+    QStringList shown() const;
+    QWidget *activeForm(const QString &form);
+
+    std::unique_ptr<MainWindow> m_main;
+};
+
+// The form objects are program-wide, so each test starts with both windows unloaded.
+void tst_Keyboard::init()
+{
+    runtime::resetHooks();
+    QVERIFY(!frmChange.window());
+    QVERIFY(!frmAbout.window());
+    m_main = std::make_unique<MainWindow>();
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+}
+
+void tst_Keyboard::cleanup()
+{
+    delete frmChange.window();
+    delete frmAbout.window();
+    m_main.reset();
+    runtime::resetHooks();
+}
+
+QStringList tst_Keyboard::shown() const
+{
+    QStringList texts;
+    for (const QString &name : { u"lblName"_s, u"dis"_s, u"dat"_s })
+        texts << m_main->findChild<QLabel *>(name)->text();
+    for (int fact = 1; fact <= 22; ++fact)
+        texts << m_main->findChild<QLineEdit *>(u"txt"_s + QString::number(fact))->text();
+    return texts;
+}
+
+// Opens a secondary window from the main window's menu and makes it the active one.
+QWidget *tst_Keyboard::activeForm(const QString &form)
+{
+    if (form == u"frmChange"_s)
+        change_Click();
+    else
+        us_Click();
+    QWidget *window = form == u"frmChange"_s ? static_cast<QWidget *>(frmChange.window())
+                                             : static_cast<QWidget *>(frmAbout.window());
+    if (window) {
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            return nullptr;
+    }
+    return window;
+}
+
+void tst_Keyboard::ctrlDigitChoosesPlanet_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Ctrl+1 shows Mercury") << Qt::Key_1 << u"img1"_s << u"Mercury"_s;
+    QTest::newRow("Ctrl+2 shows Venus") << Qt::Key_2 << u"img2"_s << u"Venus"_s;
+    QTest::newRow("Ctrl+3 shows Earth") << Qt::Key_3 << u"img3"_s << u"Earth"_s;
+    QTest::newRow("Ctrl+4 shows Mars, the picture img44") << Qt::Key_4 << u"img44"_s << u"Mars"_s;
+    QTest::newRow("Ctrl+5 shows Jupiter") << Qt::Key_5 << u"img5"_s << u"Jupiter"_s;
+    QTest::newRow("Ctrl+6 shows Saturn") << Qt::Key_6 << u"img6"_s << u"Saturn"_s;
+    QTest::newRow("Ctrl+7 shows Uranus") << Qt::Key_7 << u"img7"_s << u"Uranus"_s;
+    QTest::newRow("Ctrl+8 shows Neptune") << Qt::Key_8 << u"img8"_s << u"Neptune"_s;
+    QTest::newRow("Ctrl+9 shows Pluto") << Qt::Key_9 << u"img9"_s << u"Pluto"_s;
+}
+
+void tst_Keyboard::ctrlDigitChoosesPlanet()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, picture);
+    QFETCH(QString, name);
+
+    // The focus is in a fact box half-way down the tab order, and stays there.
+    auto *focused = m_main->findChild<QLineEdit *>(u"txt14"_s);
+    focused->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), focused);
+    QTest::keyClick(focused, key, Qt::ControlModifier);
+    QCOMPARE(m_main->findChild<QLabel *>(u"lblName"_s)->text(), name);
+    QCOMPARE(QApplication::focusWidget(), focused);
+    const QStringList byKey = shown();
+
+    // The key does exactly what a click on its picture does.
+    QTest::keyClick(focused, key == Qt::Key_1 ? Qt::Key_9 : Qt::Key_1, Qt::ControlModifier);
+    QVERIFY(shown() != byKey);
+    auto *target = m_main->findChild<QWidget *>(picture);
+    QVERIFY2(target, qPrintable(picture));
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(shown(), byKey);
+    QCOMPARE(QApplication::focusWidget(), focused);
+}
+
+void tst_Keyboard::ctrlDigitActsOnlyInTheMainWindow()
+{
+    QWidget *weight = activeForm(u"frmChange"_s);
+    QVERIFY(weight);
+    auto *input = weight->findChild<QLineEdit *>(u"Text1"_s);
+    QTest::keyClick(input, Qt::Key_3, Qt::ControlModifier);
+    QCOMPARE(m_main->findChild<QLabel *>(u"lblName"_s)->text(), QString());
+
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    QTest::keyClick(m_main.get(), Qt::Key_3, Qt::ControlModifier);
+    QCOMPARE(m_main->findChild<QLabel *>(u"lblName"_s)->text(), u"Earth"_s);
+}
+
+void tst_Keyboard::picturesNameTheirKey_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("first picture") << u"img1"_s << u"Mercury (Ctrl+1)"_s;
+    QTest::newRow("second picture") << u"img2"_s << u"Venus (Ctrl+2)"_s;
+    QTest::newRow("third picture") << u"img3"_s << u"Earth (Ctrl+3)"_s;
+    QTest::newRow("fourth picture, img44") << u"img44"_s << u"Mars (Ctrl+4)"_s;
+    QTest::newRow("fifth picture") << u"img5"_s << u"Jupiter (Ctrl+5)"_s;
+    QTest::newRow("sixth picture") << u"img6"_s << u"Saturn (Ctrl+6)"_s;
+    QTest::newRow("seventh picture") << u"img7"_s << u"Uranus (Ctrl+7)"_s;
+    QTest::newRow("eighth picture") << u"img8"_s << u"Neptune (Ctrl+8)"_s;
+    QTest::newRow("ninth picture") << u"img9"_s << u"Pluto (Ctrl+9)"_s;
+}
+
+void tst_Keyboard::picturesNameTheirKey()
+{
+    QFETCH(QString, picture);
+    QFETCH(QString, hint);
+
+    auto *target = m_main->findChild<QWidget *>(picture);
+    QVERIFY2(target, qPrintable(picture));
+    QCOMPARE(target->toolTip(), hint);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(target);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Description), hint);
+    QCOMPARE(target->focusPolicy(), Qt::NoFocus);
+}
+
+void tst_Keyboard::escClosesSecondaryWindow_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::newRow("Esc closes the weight window") << u"frmChange"_s;
+    QTest::newRow("Esc closes the About window") << u"frmAbout"_s;
+}
+
+void tst_Keyboard::escClosesSecondaryWindow()
+{
+    QFETCH(QString, form);
+
+    QPointer<QWidget> window = activeForm(form);
+    QVERIFY(window);
+    auto *input = window->findChild<QLineEdit *>(u"Text1"_s);
+    if (input)
+        QTest::keyClicks(input, u"70"_s);
+    QTest::keyClick(input ? static_cast<QWidget *>(input) : window.data(), Qt::Key_Escape);
+    // Unloaded as by its close button: the window is gone, and the main window stays.
+    QTRY_VERIFY(!window);
+    QVERIFY(m_main->isVisible());
+
+    window = activeForm(form);
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    for (const QLineEdit *box : window->findChildren<QLineEdit *>())
+        QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+
+    // Esc in the main window closes nothing.
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    QTest::keyClick(m_main.get(), Qt::Key_Escape);
+    QTest::qWait(50);
+    QVERIFY(window);
+    QVERIFY(m_main->isVisible());
+}
+
+void tst_Keyboard::escInTheTooLargeBoxClosesOnlyTheBox()
+{
+    QPointer<QWidget> window = activeForm(u"frmChange"_s);
+    QVERIFY(window);
+    auto *input = window->findChild<QLineEdit *>(u"Text1"_s);
+
+    // The real box is modal: a timer plays the user and presses Esc in it.
+    bool seen = false;
+    QTimer user;
+    user.setInterval(20);
+    connect(&user, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || seen)
+            return;
+        seen = true;
+        if (QTest::qWaitForWindowActive(box))
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->done(0);
+    });
+    user.start();
+    QTest::keyClicks(input, u"1e308"_s);
+    user.stop();
+
+    QVERIFY2(seen, "no message box appeared");
+    QVERIFY(!QApplication::activeModalWidget());
+    QTest::qWait(50);
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(input->text(), u"1e308"_s);
+
+    // Back in the window, Esc closes it.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(input, Qt::Key_Escape);
+    QTRY_VERIFY(!window);
+}
+
+QTEST_MAIN(tst_Keyboard)
+#include "tst_keyboard.moc"
