@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #pragma once
 
+#include "catalogue/catalogue.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -50,7 +52,7 @@ public slots:
 
 private:
     std::unique_ptr<Ui::MAIN> m_ui;
-    std::array<QLineEdit *, 22> m_factBoxes {};
+    std::array<QLineEdit *, catalogue::factCount> m_factBoxes {};
     // The pictures in the order of the catalogue's records, img1 to img9 with img44 fourth.
-    std::array<runtime::PictureBox *, 9> m_pictures {};
+    std::array<runtime::PictureBox *, catalogue::planetCount> m_pictures {};
 };

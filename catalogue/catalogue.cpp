@@ -2,14 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #include "catalogue/catalogue.h"
 
-#include <stdexcept>
-#include <string>
+#include <cstddef>
 
 namespace catalogue {
 namespace {
 
 // The texts are data, not numbers: digits, separators, trailing blanks and "-" for a
 // missing value are all meant to be shown as they stand.
+// clang-format off
 constexpr std::array<Planet, planetCount> planets{{
     {u"Mercury", u"", u"",
      {u"3.303e+23", u"5.5271e-02", u"2,439.7", u"3.8252e-01",
@@ -75,46 +75,13 @@ constexpr std::array<Planet, planetCount> planets{{
       u"0.3", u"15.12", u"-", u"-",
       u"-", u"-"}},
 }};
-
-constexpr std::array<QStringView, factCount> captions{
-    u"Mass (kg)",
-    u"Mass (Earth = 1)",
-    u"Equatorial radius (km)",
-    u"Equatorial radius (Earth = 1)",
-    u"Mean density (gm/cm^3)",
-    u"Mean distance from the Sun (km)",
-    u"Mean distance from the Sun (Earth = 1)",
-    u"Rotational period (hours)",
-    u"Rotational period (days)",
-    u"Orbital period (days)",
-    u"Mean orbital velocity (km/sec)",
-    u"Orbital eccentricity",
-    u"Tilt of axis (degrees)",
-    u"Orbital inclination (degrees)",
-    u"Equatorial surface gravity (m/sec^2)",
-    u"Equatorial escape velocity (km/sec)",
-    u"Visual geometric albedo",
-    u"Magnitude (Vo)",
-    u"Minimum surface temperature",
-    u"Mean surface temperature",
-    u"Maximum surface temperature",
-    u"Atmospheric pressure (bars)",
-};
+// clang-format on
 
 } // namespace
 
 const Planet &planet(int record)
 {
-    if (record < 1 || record > planetCount)
-        throw std::out_of_range("no planet record " + std::to_string(record));
-    return planets[record - 1];
-}
-
-QStringView factCaption(int fact)
-{
-    if (fact < 1 || fact > factCount)
-        throw std::out_of_range("no fact " + std::to_string(fact));
-    return captions[fact - 1];
+    return planets.at(static_cast<std::size_t>(record - 1));
 }
 
 } // namespace catalogue

@@ -6,9 +6,10 @@
 
 #include <array>
 
-// The program's whole body of knowledge: nine planet records, Mercury to Pluto, and the
-// captions of the 22 facts every record carries. Constant texts, shown exactly as stored;
-// nothing here parses them, and records are reached by their number only.
+// The program's whole body of knowledge: nine planet records, Mercury to Pluto, each with
+// the same 22 facts. Constant texts, shown exactly as stored; nothing here parses them, and
+// records are reached by their number only. The facts' captions are not here: they are the
+// labels of the main window's description, the one place they live.
 namespace catalogue {
 
 inline constexpr int planetCount = 9;
@@ -22,11 +23,8 @@ struct Planet
     std::array<QStringView, factCount> facts; // facts[0] is fact 1
 };
 
-// Record 1 to planetCount, in the order of the main window's pictures.
-// Any other number is a programming error and throws std::out_of_range.
+// Record 1 to planetCount, in the order of the main window's pictures. Any other number is
+// a programming error; it throws std::out_of_range, which the runtime reports as fatal.
 const Planet &planet(int record);
-
-// Caption of fact 1 to factCount; any other number throws std::out_of_range.
-QStringView factCaption(int fact);
 
 } // namespace catalogue

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #include "app/mainwindow.h"
-#include "runtime/runtime.h"
 #include "testsupport.h"
 #include "weight/weightwindow.h"
 
@@ -9,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -22,8 +23,9 @@ class tst_InputBursts : public QObject
 
 private slots:
     void initTestCase() { initialiseRuntimeForTests(); }
-    void init();
-    void cleanup() { runtime::resetHooks(); }
+    // A message box must never wait for a user here; the recorder counts them instead.
+    void init() { m_runtime.emplace(); }
+    void cleanup() { m_runtime.reset(); }
 
     void heldKeyRepeats_data();
     void heldKeyRepeats();
@@ -31,19 +33,8 @@ private slots:
     void fastClicksShowTheLastPicture();
 
 private:
-    int m_boxes = 0;
+    std::optional<RuntimeRecorder> m_runtime;
 };
-
-// A message box must never wait for a user here; the recorder counts them instead.
-void tst_InputBursts::init()
-{
-    m_boxes = 0;
-    runtime::setHooks({ [this](const runtime::MessageBoxRequest &) {
-                           ++m_boxes;
-                           return runtime::answerOk;
-                       },
-        [](int) {} });
-}
 
 void tst_InputBursts::heldKeyRepeats_data()
 {
@@ -92,7 +83,7 @@ void tst_InputBursts::heldKeyRepeats()
     QCOMPARE(input->text(), expectedInput);
     QCOMPARE(window.findChild<QLineEdit *>(u"Text2"_s)->text(), expectedMercury);
     QCOMPARE(window.findChild<QLineEdit *>(u"Text9"_s)->text(), expectedPluto);
-    QCOMPARE(m_boxes, 0);
+    QVERIFY(m_runtime->boxes.isEmpty());
 }
 
 void tst_InputBursts::fastClicksShowTheLastPicture_data()

