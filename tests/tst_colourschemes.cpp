@@ -394,7 +394,7 @@ void tst_ColourSchemes::messageBoxesAreReadable()
     QFETCH(QString, scheme);
 
     QApplication::setPalette(::scheme(scheme));
-    runtime::setHooks({ {}, [](int) {} });
+    const RuntimeRecorder recorder(RuntimeRecorder::MessageBox::Real);
     // The real box is modal: a timer measures it while exec() waits inside it, then closes it.
     QString failures;
     bool seen = false;

@@ -113,8 +113,8 @@ void tst_WaylandWindows::ctrlHOpensTheAboutWindow()
 
 void tst_WaylandWindows::ctrlQSaysGoodbyeAndEnds()
 {
-    QList<int> endCodes;
-    runtime::setHooks({ {}, [&](int code) { endCodes << code; } });
+    RuntimeRecorder recorder(RuntimeRecorder::MessageBox::Real);
+    const QList<int> &endCodes = recorder.exitCodes;
 
     // The real box is modal; a timer plays the user once the compositor shows it.
     QString prompt;
