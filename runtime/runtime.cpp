@@ -2,13 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #include "runtime/runtime.h"
 
+#include "runtime/fonts.h"
 #include "runtime/picturebox.h"
 #include "version.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QFontDatabase>
+#include <QFont>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -16,7 +17,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPointer>
-#include <QResource>
 
 #include <cstdio>
 #include <exception>
@@ -94,26 +94,10 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
     return nullptr;
 }
 
-// The windows name the fonts of their descriptions; these free faces, carried inside the
-// program, stand in for them so that text measures the same on every machine.
-void loadFonts()
+// The windows name the fonts of their descriptions; free faces, carried inside the program,
+// stand in for them so that text measures the same on every machine.
+void substituteFonts()
 {
-    static const char *const files[] = {
-        ":/fonts/PTSans-Regular.ttf",         ":/fonts/PTSans-Bold.ttf",
-        ":/fonts/LiberationSans-Bold.ttf",    ":/fonts/LiberationSans-BoldItalic.ttf",
-        ":/fonts/Lato-BlackItalic.ttf",
-    };
-    for (const char *file : files) {
-        // The fonts are stored uncompressed, so they are used in place rather than copied to
-        // the heap; that keeps some 3 MB off the program's peak memory.
-        const QResource resource(QString::fromLatin1(file));
-        const QByteArray data = resource.compressionAlgorithm() == QResource::NoCompression
-            ? QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
-                                      resource.size())
-            : resource.uncompressedData();
-        if (QFontDatabase::addApplicationFontFromData(data) < 0)
-            std::fprintf(stderr, "sivane: cannot load the built-in font %s\n", file);
-    }
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("PT Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Lato Black"));
@@ -231,11 +215,11 @@ void initialise(QApplication &app)
     app.setApplicationName(QStringLiteral("Sivane"));
     app.setApplicationVersion(QString::fromLatin1(sivane::version));
     app.setDesktopFileName(QString::fromLatin1(sivane::appId));
-    loadFonts();
+    substituteFonts();
     // The window default font; the descriptions name only the fonts that differ from it.
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
-    app.setFont(font);
+    installFonts(app, font);
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/sivane.ico")));
     QAccessible::installFactory(accessibleFactory);
 }
