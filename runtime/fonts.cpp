@@ -137,6 +137,22 @@ QString familyOf(const QFont &font)
     return families.isEmpty() ? font.family() : families.constFirst();
 }
 
+// The family that stands in for `family`, spelt as its face spells it (Qt keeps
+// substitutions in lower case).
+QString standInFor(const QString &family)
+{
+    const QString standIn = QFont::substitute(family);
+    if (standIn == family)
+        return family;
+    for (const Face &face : faces()) {
+        for (const QString &name : face.style.families) {
+            if (name.compare(standIn, Qt::CaseInsensitive) == 0)
+                return name;
+        }
+    }
+    return standIn;
+}
+
 // Gives a widget whose own font names a substituted family the family that stands in for
 // it, and registers the faces its font needs, as soon as the font is set.
 class FontResolver : public QObject
@@ -151,7 +167,7 @@ protected:
             auto *widget = static_cast<QWidget *>(watched);
             QFont font = widget->font();
             const QString family = familyOf(font);
-            const QString standIn = QFont::substitute(family);
+            const QString standIn = standInFor(family);
             if (widget->testAttribute(Qt::WA_SetFont) && standIn != family) {
                 font.setFamilies({ standIn });
                 loadFacesFor(font);
@@ -235,7 +251,7 @@ int loadFacesFor(const QFont &font)
 void installFonts(QApplication &app, const QFont &applicationFont)
 {
     QFont font = applicationFont;
-    font.setFamilies({ QFont::substitute(familyOf(applicationFont)) });
+    font.setFamilies({ standInFor(familyOf(applicationFont)) });
     loadFacesFor(font);
     app.setFont(font);
     app.installEventFilter(new FontResolver(&app));
