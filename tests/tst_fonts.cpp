@@ -61,7 +61,7 @@ void tst_Fonts::facesReadAsQtReadsThem()
     const QRawFont raw(data, 12);
     QVERIFY(raw.isValid());
     QVERIFY2(style.families.contains(raw.familyName(), Qt::CaseInsensitive),
-             qPrintable(style.families.join(u", ") + u" lacks "_s + raw.familyName()));
+        qPrintable(style.families.join(u", ") + u" lacks "_s + raw.familyName()));
     // The four-style model: "Black Italic" is the italic of its own family, not a bold.
     QCOMPARE(style.bold, raw.styleName().contains(u"Bold"));
     QCOMPARE(style.italic, raw.style() != QFont::StyleNormal);

@@ -92,7 +92,7 @@ void tst_PictureBox::namedPictureKeepsItsOwnSize()
     picture.setPixmap(red);
     QVERIFY(picture.picture().isEmpty());
     QCOMPARE(picture.grab().toImage().pixelColor(QPoint(40, 30) * picture.devicePixelRatioF()),
-             QColor(Qt::red));
+        QColor(Qt::red));
 }
 
 void tst_PictureBox::missingPictureLeavesTheBoxEmpty()
