@@ -10,7 +10,7 @@ sivane_need_packages() {
     if [ "${1:-}" = test ]; then
         wanted+=(xvfb xauth x11-utils xdotool libjpeg-dev clang libclang-rt-14-dev
                  desktop-file-utils appstream dpkg-dev lintian file python3-xlib
-                 imagemagick)
+                 imagemagick valgrind)
     fi
     local missing=()
     for p in "${wanted[@]}"; do
