@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFontDatabase>
+#include <QPointer>
 #include <QResource>
 #include <QWidget>
 #include <QtEndian>
@@ -168,16 +169,22 @@ protected:
             QFont font = widget->font();
             const QString family = familyOf(font);
             const QString standIn = standInFor(family);
-            if (widget->testAttribute(Qt::WA_SetFont) && standIn != family) {
+            // Substitutions that lead round in a circle are followed once.
+            if (widget->testAttribute(Qt::WA_SetFont) && standIn != family && !m_resolving) {
                 font.setFamilies({ standIn });
                 loadFacesFor(font);
+                m_resolving = true;
                 widget->setFont(font);
+                m_resolving = false;
             } else {
                 loadFacesFor(font);
             }
         }
         return false;
     }
+
+private:
+    bool m_resolving = false;
 };
 
 } // namespace
@@ -254,7 +261,11 @@ void installFonts(QApplication &app, const QFont &applicationFont)
     font.setFamilies({ standInFor(familyOf(applicationFont)) });
     loadFacesFor(font);
     app.setFont(font);
-    app.installEventFilter(new FontResolver(&app));
+    static QPointer<FontResolver> resolver;
+    if (!resolver) {
+        resolver = new FontResolver(&app);
+        app.installEventFilter(resolver);
+    }
 }
 
 } // namespace runtime

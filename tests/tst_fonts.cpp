@@ -37,6 +37,7 @@ private slots:
     void onlyTheFacesAFontNeedsAreRegistered_data();
     void onlyTheFacesAFontNeedsAreRegistered();
     void widgetFontsTakeTheirStandInFamily();
+    void circularSubstitutionsEnd();
 };
 
 void tst_Fonts::facesReadAsQtReadsThem_data()
@@ -165,6 +166,16 @@ void tst_Fonts::widgetFontsTakeTheirStandInFamily()
     QCOMPARE(QFontInfo(label->font()).family(), u"Liberation Sans"_s);
     QCOMPARE(QFontInfo(label->font()).styleName(), u"Bold"_s);
     QCOMPARE(QFontInfo(plain->font()).family(), u"PT Sans"_s);
+}
+
+void tst_Fonts::circularSubstitutionsEnd()
+{
+    runtime::installFonts(*qApp, QApplication::font());
+    QFont::insertSubstitution(u"Loop One"_s, u"Loop Two"_s);
+    QFont::insertSubstitution(u"Loop Two"_s, u"Loop One"_s);
+    QLabel label;
+    label.setFont(QFont(u"Loop One"_s));
+    QCOMPARE(label.font().family().toLower(), u"loop two"_s);
 }
 
 QTEST_MAIN(tst_Fonts)
