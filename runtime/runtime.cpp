@@ -17,23 +17,46 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPointer>
+#include <QThreadPool>
 
 #include <cstdio>
 #include <exception>
+#include <future>
+#include <memory>
 #include <optional>
 
 namespace runtime {
 namespace {
 
 bool s_ending = false;
+// The window icon, read on a worker thread while the first window is built.
+std::shared_future<QIcon> s_windowIcon;
 std::optional<int> s_exitCode;
 Hooks s_hooks;
+
+void startReadingWindowIcon()
+{
+    auto promise = std::make_shared<std::promise<QIcon>>();
+    s_windowIcon = promise->get_future().share();
+    QThreadPool::globalInstance()->start(
+        [promise] { promise->set_value(QIcon(QStringLiteral(":/icons/sivane.ico"))); });
+}
+
+// Called before a window can be shown: from then on every window has the icon.
+void setWindowIconOnceRead()
+{
+    if (!s_windowIcon.valid())
+        return;
+    QApplication::setWindowIcon(s_windowIcon.get());
+    s_windowIcon = {};
+}
 
 // The message box, or the recorder a test has put in its place.
 int showMessageBox(const MessageBoxRequest &request, QMessageBox::Icon icon)
 {
     if (s_hooks.messageBox)
         return s_hooks.messageBox(request);
+    setWindowIconOnceRead();
     QMessageBox box;
     box.setWindowTitle(request.title);
     box.setText(request.prompt);
@@ -148,6 +171,7 @@ Result getText(const QLineEdit *box, QString &text)
 
 void load(QWidget *window)
 {
+    setWindowIconOnceRead();
     window->ensurePolished();
     const auto labels = window->findChildren<QLabel *>();
     for (QLabel *label : labels) {
@@ -220,12 +244,13 @@ void initialise(QApplication &app)
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     installFonts(app, font);
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/sivane.ico")));
+    startReadingWindowIcon();
     QAccessible::installFactory(accessibleFactory);
 }
 
 int exec(QApplication &app)
 {
+    setWindowIconOnceRead();
     int code = s_exitCode.value_or(0);
     if (!s_ending)
         code = app.exec();
