@@ -4,9 +4,9 @@
 #
 # Compares Sivane's start-up with the floor program (bench/floor) under a virtual X server:
 # each is started alternately RUNS times (default 15) and timed from exec to the mapping of
-# its main window, with its peak resident memory. Prints the medians and the medians of the
-# pairwise ratios, and fails if Sivane takes over 1.25 times the floor's time or 1.3 times
-# its memory.
+# its main window and to its first complete paint, with its peak resident memory. Prints the
+# medians and the medians of the pairwise ratios, and fails if Sivane takes over 1.05 times
+# the floor's time to the map, 1.10 times its time to the paint or 1.10 times its memory.
 #
 #   bench/startup.sh [BUILD_DIR [RUNS]]      (BUILD_DIR defaults to build-bench)
 set -euo pipefail

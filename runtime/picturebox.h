@@ -3,23 +3,39 @@
 #pragma once
 
 #include <QFrame>
+#include <QImage>
 #include <QPixmap>
 
+#include <future>
+
 namespace runtime {
+
+// Decodes the picture in `file` at `size` device pixels, stretched in each direction on its
+// own; formats whose decoder can scale while decoding (JPEG, in its DCT) do so.
+QImage decodePicture(const QString &file, const QSize &size);
 
 // A picture control: its stored picture is drawn stretched to fill exactly the inside of
 // its border, each direction scaled on its own, and a mouse click on it is reported.
 // It never takes the keyboard focus.
+//
+// The picture is either given decoded (`pixmap`) or named by its file (`picture`). A named
+// picture is decoded only at the size it is drawn, in the device pixels of the screen, and
+// on a worker thread from the moment it is named, so that the first paint finds it ready.
 class PictureBox : public QFrame
 {
     Q_OBJECT
     Q_PROPERTY(QPixmap pixmap READ pixmap WRITE setPixmap)
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
 
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    QPixmap pixmap() const { return m_pixmap; }
+    // The stored picture at its own size.
+    QPixmap pixmap() const;
     void setPixmap(const QPixmap &pixmap);
+
+    QString picture() const { return m_picture; }
+    void setPicture(const QString &file);
 
     // Does what a click with the mouse does; used by assistive technology.
     void click();
@@ -33,7 +49,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // The size in device pixels of the inside of the border at a pixel ratio.
+    QSize drawnSize(qreal pixelRatio) const;
+    void startDecoding(const QSize &size);
+    QPixmap shownPicture();
+
     QPixmap m_pixmap;
+    QString m_picture;
+    QPixmap m_shown; // m_picture at drawnSize()
+    std::shared_future<QImage> m_decoding;
+    QSize m_decodingSize;
     bool m_pressed = false;
 };
 

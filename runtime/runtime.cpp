@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #include "runtime/runtime.h"
 
+#include "runtime/fonts.h"
 #include "runtime/picturebox.h"
 #include "runtime/textcolour.h"
 #include "version.h"
@@ -9,7 +10,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QFontDatabase>
+#include <QFont>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -17,24 +18,46 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPointer>
-#include <QResource>
+#include <QThreadPool>
 
 #include <cstdio>
 #include <exception>
+#include <future>
+#include <memory>
 #include <optional>
 
 namespace runtime {
 namespace {
 
 bool s_ending = false;
+// The window icon, read on a worker thread while the first window is built.
+std::shared_future<QIcon> s_windowIcon;
 std::optional<int> s_exitCode;
 Hooks s_hooks;
+
+void startReadingWindowIcon()
+{
+    auto promise = std::make_shared<std::promise<QIcon>>();
+    s_windowIcon = promise->get_future().share();
+    QThreadPool::globalInstance()->start(
+        [promise] { promise->set_value(QIcon(QStringLiteral(":/icons/sivane.ico"))); });
+}
+
+// Called before a window can be shown: from then on every window has the icon.
+void setWindowIconOnceRead()
+{
+    if (!s_windowIcon.valid())
+        return;
+    QApplication::setWindowIcon(s_windowIcon.get());
+    s_windowIcon = {};
+}
 
 // The message box, or the recorder a test has put in its place.
 int showMessageBox(const MessageBoxRequest &request, QMessageBox::Icon icon)
 {
     if (s_hooks.messageBox)
         return s_hooks.messageBox(request);
+    setWindowIconOnceRead();
     QMessageBox box;
     box.setWindowTitle(request.title);
     box.setText(request.prompt);
@@ -95,26 +118,10 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
     return nullptr;
 }
 
-// The windows name the fonts of their descriptions; these free faces, carried inside the
-// program, stand in for them so that text measures the same on every machine.
-void loadFonts()
+// The windows name the fonts of their descriptions; free faces, carried inside the program,
+// stand in for them so that text measures the same on every machine.
+void substituteFonts()
 {
-    static const char *const files[] = {
-        ":/fonts/PTSans-Regular.ttf",         ":/fonts/PTSans-Bold.ttf",
-        ":/fonts/LiberationSans-Bold.ttf",    ":/fonts/LiberationSans-BoldItalic.ttf",
-        ":/fonts/VeraBI.ttf",
-    };
-    for (const char *file : files) {
-        // The fonts are stored uncompressed, so they are used in place rather than copied to
-        // the heap; that keeps some 3 MB off the program's peak memory.
-        const QResource resource(QString::fromLatin1(file));
-        const QByteArray data = resource.compressionAlgorithm() == QResource::NoCompression
-            ? QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
-                                      resource.size())
-            : resource.uncompressedData();
-        if (QFontDatabase::addApplicationFontFromData(data) < 0)
-            std::fprintf(stderr, "sivane: cannot load the built-in font %s\n", file);
-    }
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("PT Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     // The heavy face is the nearest free match to the width of the weight window's labels:
@@ -168,6 +175,7 @@ Result getText(const QLineEdit *box, QString &text)
 
 void load(QWidget *window)
 {
+    setWindowIconOnceRead();
     window->ensurePolished();
     applyTextColours(window);
     const auto labels = window->findChildren<QLabel *>();
@@ -236,17 +244,18 @@ void initialise(QApplication &app)
     app.setApplicationName(QStringLiteral("Sivane"));
     app.setApplicationVersion(QString::fromLatin1(sivane::version));
     app.setDesktopFileName(QString::fromLatin1(sivane::appId));
-    loadFonts();
+    substituteFonts();
     // The window default font; the descriptions name only the fonts that differ from it.
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
-    app.setFont(font);
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/sivane.ico")));
+    installFonts(app, font);
+    startReadingWindowIcon();
     QAccessible::installFactory(accessibleFactory);
 }
 
 int exec(QApplication &app)
 {
+    setWindowIconOnceRead();
     int code = s_exitCode.value_or(0);
     if (!s_ending)
         code = app.exec();
