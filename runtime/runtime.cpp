@@ -34,7 +34,7 @@ int showMessageBox(const MessageBoxRequest &request, QMessageBox::Icon icon)
 {
     if (s_hooks.messageBox)
         return s_hooks.messageBox(request);
-    QMessageBox box;
+    QMessageBox box(request.parent);
     box.setWindowTitle(request.title);
     box.setText(request.prompt);
     box.setTextFormat(Qt::PlainText);
@@ -180,10 +180,11 @@ void load(QWidget *window)
         main->layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-int msgBox(const QString &prompt, int buttons, const QString &title)
+int msgBox(const QString &prompt, int buttons, const QString &title, QWidget *parent)
 {
     const MessageBoxRequest request{ prompt, buttons,
-                                     title.isEmpty() ? QCoreApplication::applicationName() : title };
+                                     title.isEmpty() ? QCoreApplication::applicationName() : title,
+                                     parent };
     return showMessageBox(request, QMessageBox::NoIcon);
 }
 
