@@ -181,9 +181,7 @@ void tst_WeightInput::digitsOfOtherScripts_data()
     QTest::newRow("Arabic-Indic")          << u"\u0667\u0660"_s << seventy;
     QTest::newRow("Extended Arabic-Indic") << u"\u06F7\u06F0"_s << seventy;
     QTest::newRow("full-width")            << u"\uFF17\uFF10"_s << seventy;
-    QTest::newRow("Devanagari")            << u"\u096D\u0966"_s << seventy;
     QTest::newRow("mathematical digits beyond 16 bits") << u"\U0001D7D5\U0001D7CE"_s << seventy;
-    QTest::newRow("superscript two is no digit") << u"\u00B2"_s << QStringList(8, u"0"_s);
     // clang-format on
 }
 
@@ -255,13 +253,12 @@ void tst_WeightInput::spacesBetweenDigits_data()
     QTest::newRow("space")                 << u"1 000"_s << u"370"_s;
     QTest::newRow("no-break space")        << u"1\u00A0000"_s << u"370"_s;
     QTest::newRow("narrow no-break space") << u"1\u202F000"_s << u"370"_s;
-    QTest::newRow("thin space")            << u"1\u2009000"_s << u"370"_s;
-    QTest::newRow("ideographic space")     << u"1\u3000000"_s << u"370"_s;
     QTest::newRow("line separator ends")   << u"1\u2028000"_s << u"0.37"_s;
     // clang-format on
 }
 
-// Space separators are shown, and skipped like the space.
+// Space separators are shown, and skipped like the space. The conversion's own tests hold
+// every kind; these show that the window reads its box by that rule.
 void tst_WeightInput::spacesBetweenDigits()
 {
     QFETCH(QString, typed);
@@ -289,8 +286,8 @@ void tst_WeightInput::longPasteIsCutAtACharacter_data()
     QTest::newRow("a pair across the limit is left out")
         << u"70"_s << 2 << filler + emoji << u"70"_s + filler << u"25.9"_s;
     QTest::newRow("a pair that ends at the limit is kept")
-        << u"7"_s << 1 << u"0"_s + filler.chopped(1) + emoji
-        << u"70"_s + filler.chopped(1) + emoji << u"25.9"_s;
+        << u"7"_s << 1 << u"0"_s + filler.chopped(1) + emoji << u"70"_s + filler.chopped(1) + emoji
+        << u"25.9"_s;
     QTest::newRow("cut in the middle of the text")
         << u"70"_s << 1 << filler + emoji << u"7"_s + filler + u"0"_s << u"2.59"_s;
     QTest::newRow("pairs only, cut at the limit")
