@@ -18,12 +18,12 @@
 // as text and read back, and the text is compared with the C library's "%.15G".
 //
 // The Unicode properties come from a small stand-in below, not from Qt: it holds digit runs
-// of several scripts (one beyond the 16-bit range), the space separators and a choice of
+// of several scripts (one beyond the 16-bit range), the separators and a choice of
 // format characters, enough to reach every path of the parser. The byte pairs are read with
 // the full stop alone and with one other decimal separator, chosen by the input's length.
 //
 // The reference takes the rule at its word: it decodes the text into characters, deletes
-// every blank (space separators, control and format characters), writes each decimal digit
+// every blank (separators, control and format characters), writes each decimal digit
 // as its ASCII digit and the user's decimal separator as a full stop, and then reads the
 // longest prefix of
 //     "&" ("H"|"h") hexdigit*  |  "&" ("O"|"o") octdigit*
@@ -65,10 +65,11 @@ int standInDigitValue(char32_t c)
 bool standInIsSpaceOrFormat(char32_t c)
 {
     static const char32_t ranges[][2] = {
-        // Space separators.
+        // Space, line and paragraph separators.
         { 0x00A0, 0x00A0 },
         { 0x1680, 0x1680 },
         { 0x2000, 0x200A },
+        { 0x2028, 0x2029 },
         { 0x202F, 0x202F },
         { 0x205F, 0x205F },
         { 0x3000, 0x3000 },

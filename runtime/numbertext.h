@@ -26,7 +26,9 @@ struct UnicodeProperties
 {
     // The value 0 to 9 of a decimal digit (general category Nd), else -1.
     int (*digitValue)(char32_t c) = nullptr;
-    // True for a space separator (category Zs) or a format character (category Cf).
+    // True for a character that shows as a space (category Zs, and the line and paragraph
+    // separators Zl and Zp, which a one-line box shows as spaces) or a format character
+    // (category Cf).
     bool (*isSpaceOrFormat)(char32_t c) = nullptr;
 };
 
@@ -44,7 +46,8 @@ struct UnicodeProperties
 //   separators are never read: unless they are blanks, they end the number.
 // - Blanks are ignored wherever they occur, before the number and inside it: "  1 000"
 //   gives 1000, "- 5" gives -5, "1 e 3" gives 1000. Blanks are every space separator
-//   (category Zs: the space, the no-break space, the ideographic space and the rest), every
+//   (category Zs: the space, the no-break space, the ideographic space and the rest), the
+//   line and paragraph separators (categories Zl and Zp, shown as spaces on one line), every
 //   control character (category Cc: tab, line feed, carriage return and the rest) and every
 //   format character (category Cf: zero-width space, direction marks and overrides, soft
 //   hyphen, byte-order mark and the rest). So "7", a zero-width space, "0" gives 70, as it

@@ -83,8 +83,15 @@ int digitValue(char32_t c)
 
 bool isSpaceOrFormat(char32_t c)
 {
-    const QChar::Category category = QChar::category(c);
-    return category == QChar::Separator_Space || category == QChar::Other_Format;
+    switch (QChar::category(c)) {
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Other_Format:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // How many characters an edit from before to after changed: what lies between their common

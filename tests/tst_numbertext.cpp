@@ -606,8 +606,9 @@ void tst_NumberText::invisibleCharactersAreSkipped()
     }
 }
 
-// Every space separator (category Zs) is a blank like the space; other separators end the
-// number.
+// Every space separator (category Zs) is a blank like the space, and so are the line and
+// paragraph separators, which a one-line box shows as spaces; other characters that group
+// digits end the number.
 void tst_NumberText::spaceSeparatorsAreBlanks_data()
 {
     QTest::addColumn<QString>("space");
@@ -624,8 +625,8 @@ void tst_NumberText::spaceSeparatorsAreBlanks_data()
     QTest::newRow("narrow no-break space")     << u"\u202F"_s << 1000.0;
     QTest::newRow("medium mathematical space") << u"\u205F"_s << 1000.0;
     QTest::newRow("ideographic space")         << u"\u3000"_s << 1000.0;
-    QTest::newRow("line separator ends")       << u"\u2028"_s << 1.0;
-    QTest::newRow("paragraph separator ends")  << u"\u2029"_s << 1.0;
+    QTest::newRow("line separator")            << u"\u2028"_s << 1000.0;
+    QTest::newRow("paragraph separator")       << u"\u2029"_s << 1000.0;
     QTest::newRow("Arabic thousands separator ends") << u"\u066C"_s << 1.0;
     // clang-format on
 }
