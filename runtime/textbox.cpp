@@ -177,6 +177,8 @@ void TextBox::restore(const State &state)
     m_restoring = true;
     setText(state.text);
     m_restoring = false;
+    // setText() has emptied the line edit's own history.
+    m_lineEditHistory = 0;
     setCursorPosition(state.cursor);
     m_current.cursor = state.cursor;
 }
