@@ -12,13 +12,20 @@
 #include <vector>
 
 // libFuzzer target for the text-to-number and number-to-text conversions. Every input is
-// read three ways (as 8-bit text, each byte widened to UTF-16, and byte pairs as UTF-16
-// code units, unpaired surrogates and all), and each result is compared with a slow
+// read three ways (as 8-bit Latin-1 text, each byte widened to UTF-16, and byte pairs as
+// UTF-16 code units, unpaired surrogates and all), and each result is compared with a slow
 // reference parser written here from the documented rule. The parsed value is then written
 // as text and read back, and the text is compared with the C library's "%.15G".
 //
-// The reference takes the rule at its word: blanks (space, tab, line feed) are ignored
-// wherever they occur, so it deletes them all first and then reads the longest prefix of
+// The Unicode properties come from a small stand-in below, not from Qt: it holds digit runs
+// of several scripts (one beyond the 16-bit range), the separators and a choice of
+// format characters, enough to reach every path of the parser. The byte pairs are read with
+// the full stop alone and with one other decimal separator, chosen by the input's length.
+//
+// The reference takes the rule at its word: it decodes the text into characters, deletes
+// every blank (separators, control and format characters), writes each decimal digit
+// as its ASCII digit and the user's decimal separator as a full stop, and then reads the
+// longest prefix of
 //     "&" ("H"|"h") hexdigit*  |  "&" ("O"|"o") octdigit*
 //   | sign? digit* ("." digit*)? (("E"|"e"|"D"|"d") sign? digit+)?
 // from the remaining text. The decimal value is left to strtod in the C locale, which rounds
@@ -41,9 +48,74 @@ struct Expected
     std::abort();
 }
 
-bool isBlank(char32_t c)
+// The stand-in Unicode properties.
+int standInDigitValue(char32_t c)
 {
-    return c == U' ' || c == U'\t' || c == U'\n';
+    // First digits (zero) of runs of ten: Arabic-Indic, Extended Arabic-Indic, Devanagari,
+    // full-width, Osmanya and the five runs of mathematical digits.
+    static const char32_t zeros[]
+        = { 0x0660, 0x06F0, 0x0966, 0xFF10, 0x104A0, 0x1D7CE, 0x1D7D8, 0x1D7E2, 0x1D7EC, 0x1D7F6 };
+    for (char32_t zero : zeros) {
+        if (c >= zero && c < zero + 10)
+            return int(c - zero);
+    }
+    return -1;
+}
+
+bool standInIsSpaceOrFormat(char32_t c)
+{
+    static const char32_t ranges[][2] = {
+        // Space, line and paragraph separators.
+        { 0x00A0, 0x00A0 },
+        { 0x1680, 0x1680 },
+        { 0x2000, 0x200A },
+        { 0x2028, 0x2029 },
+        { 0x202F, 0x202F },
+        { 0x205F, 0x205F },
+        { 0x3000, 0x3000 },
+        // Format characters.
+        { 0x00AD, 0x00AD },
+        { 0x061C, 0x061C },
+        { 0x200B, 0x200F },
+        { 0x202A, 0x202E },
+        { 0x2060, 0x2064 },
+        { 0x2066, 0x206F },
+        { 0xFEFF, 0xFEFF },
+        { 0xFFF9, 0xFFFB },
+        { 0x110BD, 0x110BD },
+        { 0xE0001, 0xE0001 },
+        { 0xE0020, 0xE007F },
+    };
+    for (const auto &range : ranges) {
+        if (c >= range[0] && c <= range[1])
+            return true;
+    }
+    return false;
+}
+
+const runtime::UnicodeProperties standIn { standInDigitValue, standInIsSpaceOrFormat };
+
+bool isBlank(char32_t c, const runtime::UnicodeProperties &unicode)
+{
+    const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
+    return c == U' ' || control || (unicode.isSpaceOrFormat && unicode.isSpaceOrFormat(c));
+}
+
+// The characters of UTF-16 text: a surrogate pair is one, an unpaired surrogate stays.
+std::u32string decode(std::u16string_view text)
+{
+    std::u32string characters;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        const bool high = c >= 0xD800 && c <= 0xDBFF;
+        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            characters += 0x10000 + (c - 0xD800) * 0x400 + (text[i + 1] - 0xDC00);
+            ++i;
+        } else {
+            characters += c;
+        }
+    }
+    return characters;
 }
 
 bool isDigit(char32_t c)
@@ -51,7 +123,7 @@ bool isDigit(char32_t c)
     return c >= U'0' && c <= U'9';
 }
 
-// The value of c as a digit of the radix, or -1.
+// The value of c as a digit of the radix, or -1; other scripts' digits are ASCII by now.
 int digitValue(char32_t c, int radix)
 {
     int d = -1;
@@ -95,12 +167,25 @@ Expected referenceRadix(const std::u32string &s, std::size_t i)
     return { double(value >= 0x80000000LL ? value - 0x100000000LL : value) };
 }
 
-Expected reference(const std::u32string &text)
+// Reads characters (not code units), with the given decimal separator and properties.
+Expected reference(const std::u32string &text, std::u16string_view decimalSeparator,
+    const runtime::UnicodeProperties &unicode)
 {
+    const std::u32string separator = decode(decimalSeparator);
     std::u32string s;
-    for (char32_t c : text) {
-        if (!isBlank(c))
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        if (isBlank(c, unicode))
+            continue;
+        const int digit = c >= 0x80 && unicode.digitValue ? unicode.digitValue(c) : -1;
+        if (digit >= 0) {
+            s += char32_t(U'0' + digit);
+        } else if (!separator.empty() && text.compare(i, separator.size(), separator) == 0) {
+            s += U'.';
+            i += separator.size() - 1;
+        } else {
             s += c;
+        }
     }
 
     std::size_t i = 0;
@@ -150,15 +235,18 @@ Expected reference(const std::u32string &text)
     return { value, std::isinf(value) };
 }
 
-template <typename Text> void checkParse(const Text &text, const std::u32string &asUnits)
+template <typename Text>
+void checkParse(const Text &text, const std::u32string &characters,
+    std::u16string_view decimalSeparator = u".",
+    const runtime::UnicodeProperties &unicode = standIn)
 {
-    const runtime::ParsedNumber got = runtime::textToNumber(text);
-    const Expected want = reference(asUnits);
+    const runtime::ParsedNumber got = runtime::textToNumber(text, decimalSeparator, unicode);
+    const Expected want = reference(characters, decimalSeparator, unicode);
     if (got.outOfRange != want.outOfRange)
-        mismatch("out of range", asUnits, got.value, want.value);
+        mismatch("out of range", characters, got.value, want.value);
     // Out of range, both are the infinity of the number's sign; a zero keeps its sign too.
     if (!(got.value == want.value) || std::signbit(got.value) != std::signbit(want.value))
-        mismatch("value", asUnits, got.value, want.value);
+        mismatch("value", characters, got.value, want.value);
 }
 
 std::string toAscii(const std::u16string &text)
@@ -211,6 +299,16 @@ void checkText(double value)
         expectedComma += c == '.' ? std::string(",,") : std::string(1, c);
     if (toAscii(comma) != expectedComma)
         mismatch("decimal separator", units, value, value);
+
+    // Written with the user's decimal separator, the text reads back with it.
+    for (std::u16string_view separator :
+        { std::u16string_view(u","), std::u16string_view(u"\u066B") }) {
+        const std::u16string local = runtime::numberToText(value, separator);
+        const runtime::ParsedNumber localBack = runtime::textToNumber(local, separator, standIn);
+        if (localBack.outOfRange != std::isinf(rounded) || localBack.value != rounded)
+            mismatch(
+                "round trip with a decimal separator", decode(local), localBack.value, rounded);
+    }
 }
 
 } // namespace
@@ -227,10 +325,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::u16string widened(data, data + size);
     checkParse(std::u16string_view(widened), byteUnits);
 
-    // Byte pairs as UTF-16 code units, whatever they encode.
+    // Without properties, only ASCII digits and the control characters are known.
+    checkParse(std::u16string_view(widened), byteUnits, u".", runtime::UnicodeProperties {});
+
+    // Byte pairs as UTF-16 code units, whatever they encode, with the full stop alone and
+    // with another decimal separator.
     std::u16string pairs(size / 2, u'\0');
     std::memcpy(pairs.data(), data, pairs.size() * 2);
-    checkParse(std::u16string_view(pairs), std::u32string(pairs.begin(), pairs.end()));
+    const std::u32string characters = decode(pairs);
+    checkParse(std::u16string_view(pairs), characters);
+    static const std::u16string_view separators[] = { u",", u"\u066B", u"\u00B7" };
+    checkParse(std::u16string_view(pairs), characters, separators[size % 3]);
 
     checkText(runtime::textToNumber(bytes).value);
     // The first eight bytes as a double: subnormals, infinities and NaNs as well.

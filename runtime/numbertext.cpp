@@ -8,6 +8,7 @@
 #include <iterator>
 #include <limits>
 #include <system_error>
+#include <type_traits>
 
 namespace runtime {
 namespace {
@@ -28,9 +29,12 @@ ParsedNumber outOfRange(bool negative)
 template <typename Char> class Scanner
 {
 public:
-    Scanner(const Char *begin, const Char *end)
+    Scanner(const Char *begin, const Char *end, std::u16string_view decimalSeparator,
+        const UnicodeProperties &unicode)
         : m_p(begin)
         , m_end(end)
+        , m_decimalSeparator(decimalSeparator == u"." ? std::u16string_view() : decimalSeparator)
+        , m_unicode(unicode)
     { }
 
     // Blanks are not part of the text as far as the number is concerned, so every look at
@@ -38,36 +42,80 @@ public:
     bool at(char c)
     {
         skipBlanks();
-        return m_p != m_end && *m_p == static_cast<Char>(c);
+        return m_p != m_end && m_c == char32_t(c);
     }
     bool atEither(char lower, char upper) { return at(lower) || at(upper); }
+    bool atDecimalPoint()
+    {
+        if (at('.'))
+            return true;
+        if (m_p == m_end || m_decimalSeparator.empty()
+            || std::size_t(m_end - m_p) < m_decimalSeparator.size())
+            return false;
+        for (std::size_t i = 0; i < m_decimalSeparator.size(); ++i) {
+            if (char16_t(std::make_unsigned_t<Char>(m_p[i])) != m_decimalSeparator[i])
+                return false;
+        }
+        m_length = int(m_decimalSeparator.size());
+        return true;
+    }
     // The value of the next character as a digit of the given radix, or -1.
     int digit(int radix)
     {
         skipBlanks();
         if (m_p == m_end)
             return -1;
-        const Char c = *m_p;
+        const char32_t c = m_c;
         int d = -1;
         if (c >= '0' && c <= '9')
-            d = c - '0';
+            d = int(c - '0');
         else if (c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
+            d = int(c - 'a') + 10;
         else if (c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
+            d = int(c - 'A') + 10;
+        else if (c >= 0x80 && m_unicode.digitValue)
+            d = m_unicode.digitValue(c);
         return d < radix ? d : -1;
     }
-    void advance() { ++m_p; }
+    // Moves past what the last look found.
+    void advance() { m_p += m_length; }
 
 private:
+    // Reads the character at m_p into m_c and m_length.
+    void decode()
+    {
+        m_c = std::make_unsigned_t<Char>(*m_p);
+        m_length = 1;
+        if constexpr (sizeof(Char) == 2) {
+            if (m_c >= 0xD800 && m_c <= 0xDBFF && m_end - m_p >= 2 && m_p[1] >= 0xDC00
+                && m_p[1] <= 0xDFFF) {
+                m_c = 0x10000 + ((m_c - 0xD800) << 10) + (char32_t(m_p[1]) - 0xDC00);
+                m_length = 2;
+            }
+        }
+    }
+    bool isBlank(char32_t c) const
+    {
+        if (c <= 0x20 || (c >= 0x7F && c <= 0x9F))
+            return true;
+        return c > 0x9F && m_unicode.isSpaceOrFormat && m_unicode.isSpaceOrFormat(c);
+    }
     void skipBlanks()
     {
-        while (m_p != m_end && (*m_p == ' ' || *m_p == '\t' || *m_p == '\n'))
-            ++m_p;
+        for (; m_p != m_end; m_p += m_length) {
+            decode();
+            if (!isBlank(m_c))
+                return;
+        }
     }
 
     const Char *m_p;
     const Char *m_end;
+    std::u16string_view m_decimalSeparator;
+    const UnicodeProperties &m_unicode;
+    // The character at m_p and its length in code units, once skipBlanks() has read it.
+    char32_t m_c = 0;
+    int m_length = 1;
 };
 
 template <typename Char> ParsedNumber parseRadixNumber(Scanner<Char> &in)
@@ -96,9 +144,11 @@ template <typename Char> ParsedNumber parseRadixNumber(Scanner<Char> &in)
     return { double(std::int32_t(bits)) };
 }
 
-template <typename Char> ParsedNumber parseNumber(const Char *begin, const Char *end)
+template <typename Char>
+ParsedNumber parseNumber(const Char *begin, const Char *end, std::u16string_view decimalSeparator,
+    const UnicodeProperties &unicode)
 {
-    Scanner<Char> in(begin, end);
+    Scanner<Char> in(begin, end, decimalSeparator, unicode);
     if (in.at('&')) {
         in.advance();
         return parseRadixNumber(in);
@@ -133,7 +183,7 @@ template <typename Char> ParsedNumber parseNumber(const Char *begin, const Char 
         in.advance();
         take(d, false);
     }
-    if (in.at('.')) {
+    if (in.atDecimalPoint()) {
         in.advance();
         for (int d = in.digit(10); d >= 0; d = in.digit(10)) {
             in.advance();
@@ -191,14 +241,16 @@ template <typename Char> ParsedNumber parseNumber(const Char *begin, const Char 
 
 } // namespace
 
-ParsedNumber textToNumber(std::u16string_view text)
+ParsedNumber textToNumber(std::u16string_view text, std::u16string_view decimalSeparator,
+    const UnicodeProperties &unicode)
 {
-    return parseNumber(text.data(), text.data() + text.size());
+    return parseNumber(text.data(), text.data() + text.size(), decimalSeparator, unicode);
 }
 
-ParsedNumber textToNumber(std::string_view text)
+ParsedNumber textToNumber(
+    std::string_view text, std::u16string_view decimalSeparator, const UnicodeProperties &unicode)
 {
-    return parseNumber(text.data(), text.data() + text.size());
+    return parseNumber(text.data(), text.data() + text.size(), decimalSeparator, unicode);
 }
 
 std::u16string numberToText(double value, std::u16string_view decimalSeparator)

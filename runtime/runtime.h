@@ -54,11 +54,13 @@ struct MessageBoxRequest
     QString prompt;
     int buttons = okOnly;
     QString title; // already defaulted to the application title
+    QWidget *parent = nullptr; // the window the box opens over, if any
 };
 
-// Application-modal message box; an empty title means the application title.
-// Returns the answer (answerOk for the one button set there is).
-int msgBox(const QString &prompt, int buttons = okOnly, const QString &title = {});
+// Application-modal message box; an empty title means the application title. With a parent
+// it opens over that window. Returns the answer (answerOk for the one button set there is).
+int msgBox(const QString &prompt, int buttons = okOnly, const QString &title = {},
+    QWidget *parent = nullptr);
 
 // Ends the program: every window closes at once, no further handler runs, exit code 0.
 void end();

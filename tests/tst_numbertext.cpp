@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #include "runtime/numbertext.h"
+#include "runtime/textbox.h"
 
+#include <QLocale>
 #include <QTest>
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <clocale>
@@ -36,6 +39,11 @@ QString describe(double value)
 bool sameDouble(double a, double b)
 {
     return std::bit_cast<quint64>(a) == std::bit_cast<quint64>(b);
+}
+
+std::u16string_view u16(const QString &text)
+{
+    return { reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size()) };
 }
 
 std::u16string toU16(const std::string &ascii)
@@ -88,6 +96,14 @@ private slots:
     void readingMatchesFromChars();
     void writingMatchesPrintfAndReadsBack();
     void readingFollowsThePatternOnArbitraryText();
+    void decimalSeparatorOfTheLocale_data();
+    void decimalSeparatorOfTheLocale();
+    void digitsOfEveryScript_data();
+    void digitsOfEveryScript();
+    void invisibleCharactersAreSkipped_data();
+    void invisibleCharactersAreSkipped();
+    void spaceSeparatorsAreBlanks_data();
+    void spaceSeparatorsAreBlanks();
 };
 
 void tst_NumberText::initTestCase()
@@ -135,9 +151,9 @@ void tst_NumberText::textToNumber_data()
     QTest::newRow("blanks in the exponent") << u"1 e - 3"_s << 1e-3 << false;
     QTest::newRow("trailing blanks then unit") << u"70 kg"_s << 70.0 << false;
     QTest::newRow("blank then point continues the number") << u"12 .5"_s << 12.5 << false;
-    QTest::newRow("carriage return is no blank") << u"\r42"_s << 0.0 << false;
-    QTest::newRow("no-break space is no blank") << u"\u00A042"_s << 0.0 << false;
-    QTest::newRow("no-break space ends the number") << u"1\u00A0000"_s << 1.0 << false;
+    QTest::newRow("carriage return is a blank") << u"\r42"_s << 42.0 << false;
+    QTest::newRow("no-break space is a blank") << u"\u00A042"_s << 42.0 << false;
+    QTest::newRow("no-break space between digits") << u"1\u00A0000"_s << 1000.0 << false;
     QTest::newRow("D exponent") << u"1D3"_s << 1000.0 << false;
     QTest::newRow("lower-case d exponent") << u"25d-1"_s << 2.5 << false;
     QTest::newRow("hexadecimal") << u"&H1F"_s << 31.0 << false;
@@ -164,10 +180,13 @@ void tst_NumberText::textToNumber_data()
     QTest::newRow("infinity is no number") << u"-Infinity"_s << 0.0 << false;
     QTest::newRow("nan is no number") << u"nan"_s << 0.0 << false;
     QTest::newRow("hexadecimal float stops at x") << u"0x1p3"_s << 0.0 << false;
-    QTest::newRow("Arabic-Indic digit") << u"\u0663"_s << 0.0 << false;
-    QTest::newRow("Arabic-Indic digit ends the number") << u"1\u0663"_s << 1.0 << false;
-    QTest::newRow("full-width digit") << u"\uFF17\uFF10"_s << 0.0 << false;
-    QTest::newRow("Arabic decimal separator ends the number") << u"1\u066B5"_s << 1.0 << false;
+    QTest::newRow("Arabic decimal separator, not the user's, ends the number")
+        << u"1\u066B5"_s << 1.0 << false;
+
+    // The digits of other scripts count as their values.
+    QTest::newRow("Arabic-Indic digit") << u"\u0663"_s << 3.0 << false;
+    QTest::newRow("Arabic-Indic digit after an ASCII one") << u"1\u0663"_s << 13.0 << false;
+    QTest::newRow("full-width digits") << u"\uFF17\uFF10"_s << 70.0 << false;
 
     // The ends of the range.
     QTest::newRow("largest double") << u"1.7976931348623157e308"_s << largest << false;
@@ -215,16 +234,18 @@ void tst_NumberText::textToNumber()
     QFETCH(bool, outOfRange);
 
     const runtime::ParsedNumber parsed
-        = runtime::textToNumber(std::u16string_view(QStringView(text).utf16(), text.size()));
+        = runtime::textToNumber(u16(text), u".", runtime::unicodeProperties());
     QVERIFY2(sameDouble(parsed.value, expected), qPrintable(describe(parsed.value)));
     QCOMPARE(parsed.outOfRange, outOfRange);
 
-    // Bytes beyond ASCII end the number as the characters they encode do.
-    const QByteArray utf8 = text.toUtf8();
-    const runtime::ParsedNumber parsed8
-        = runtime::textToNumber(std::string_view(utf8.data(), utf8.size()));
-    QVERIFY2(sameDouble(parsed8.value, expected), qPrintable(describe(parsed8.value)));
-    QCOMPARE(parsed8.outOfRange, outOfRange);
+    // 8-bit text is Latin-1 and reads as the same characters in UTF-16 do.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; })) {
+        const QByteArray latin1 = text.toLatin1();
+        const runtime::ParsedNumber parsed8 = runtime::textToNumber(
+            std::string_view(latin1.data(), latin1.size()), u".", runtime::unicodeProperties());
+        QVERIFY2(sameDouble(parsed8.value, expected), qPrintable(describe(parsed8.value)));
+        QCOMPARE(parsed8.outOfRange, outOfRange);
+    }
 }
 
 void tst_NumberText::numberToText_data()
@@ -433,7 +454,7 @@ void tst_NumberText::readingFollowsThePatternOnArbitraryText()
             text += alphabet[random() % (sizeof alphabet - 1)];
         std::string stripped;
         for (const char c : text) {
-            if (c != ' ' && c != '\t' && c != '\n')
+            if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
                 stripped += c;
         }
 
@@ -460,6 +481,168 @@ void tst_NumberText::readingFollowsThePatternOnArbitraryText()
                 + u" expected "_s + describe(expected.value));
     }
     QVERIFY2(mismatches.count == 0, mismatches.report().constData());
+}
+
+// The user's decimal separator reads as a decimal point beside the full stop; a thousands
+// separator is never read as one.
+void tst_NumberText::decimalSeparatorOfTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+
+    // clang-format off
+    QTest::newRow("de_DE: comma")                     << u"de_DE"_s << u"70,5"_s << 70.5;
+    QTest::newRow("de_DE: full stop too")             << u"de_DE"_s << u"70.5"_s << 70.5;
+    QTest::newRow("de_DE: comma before the digits")   << u"de_DE"_s << u",25"_s << 0.25;
+    QTest::newRow("de_DE: comma then exponent")       << u"de_DE"_s << u"2,5e3"_s << 2500.0;
+    QTest::newRow("de_DE: second separator ends")     << u"de_DE"_s << u"1,5,3"_s << 1.5;
+    QTest::newRow("de_DE: full stop then comma ends") << u"de_DE"_s << u"1.000,5"_s << 1.0;
+    QTest::newRow("fr_FR: comma")                     << u"fr_FR"_s << u"70,5"_s << 70.5;
+    QTest::newRow("fr_FR: group separator is a blank")
+        << u"fr_FR"_s << u"1\u202F000,5"_s << 1000.5;
+    QTest::newRow("ar_EG: Arabic decimal separator")  << u"ar_EG"_s << u"70\u066B5"_s << 70.5;
+    QTest::newRow("ar_EG: with Arabic-Indic digits")
+        << u"ar_EG"_s << u"\u0667\u0660\u066B\u0665"_s << 70.5;
+    QTest::newRow("ar_EG: full stop too")             << u"ar_EG"_s << u"70.5"_s << 70.5;
+    QTest::newRow("ar_EG: comma ends")                << u"ar_EG"_s << u"70,5"_s << 70.0;
+    QTest::newRow("ar_EG: thousands separator ends")  << u"ar_EG"_s << u"1\u066C000"_s << 1.0;
+    QTest::newRow("C: comma ends")                    << u"C"_s << u"1,5"_s << 1.0;
+    QTest::newRow("C: full stop")                     << u"C"_s << u"70.5"_s << 70.5;
+    QTest::newRow("C: Arabic decimal separator ends") << u"C"_s << u"1\u066B5"_s << 1.0;
+    // clang-format on
+}
+
+void tst_NumberText::decimalSeparatorOfTheLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+
+    const QString separator = QLocale(locale).decimalPoint();
+    const runtime::ParsedNumber parsed
+        = runtime::textToNumber(u16(text), u16(separator), runtime::unicodeProperties());
+    QVERIFY2(sameDouble(parsed.value, expected), qPrintable(describe(parsed.value)));
+    QVERIFY(!parsed.outOfRange);
+}
+
+// A decimal digit of any script (category Nd) counts as its value, and no other character
+// that looks like a digit does.
+void tst_NumberText::digitsOfEveryScript_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+
+    // clang-format off
+    QTest::newRow("Arabic-Indic")                   << u"\u0667\u0660"_s << 70.0;
+    QTest::newRow("Extended Arabic-Indic")          << u"\u06F7\u06F0"_s << 70.0;
+    QTest::newRow("full-width")                     << u"\uFF17\uFF10"_s << 70.0;
+    QTest::newRow("Devanagari")                     << u"\u096D\u0966"_s << 70.0;
+    QTest::newRow("Bengali")                        << u"\u09ED\u09E6"_s << 70.0;
+    QTest::newRow("Thai")                           << u"\u0E57\u0E50"_s << 70.0;
+    QTest::newRow("mathematical bold, beyond 16 bits") << u"\U0001D7D5\U0001D7CE"_s << 70.0;
+    QTest::newRow("scripts mixed")                  << u"7\u0660\u06F0"_s << 700.0;
+    QTest::newRow("in the fraction")                << u"\u0667.\u0665"_s << 7.5;
+    QTest::newRow("in the exponent")                << u"1e\u0663"_s << 1000.0;
+    QTest::newRow("in a hexadecimal number")        << u"&H\u0661F"_s << 31.0;
+    QTest::newRow("eight ends an octal number")     << u"&O\u0661\u0668"_s << 1.0;
+    QTest::newRow("superscript two is no digit")    << u"\u00B2"_s << 0.0;
+    QTest::newRow("circled one is no digit")        << u"\u2460"_s << 0.0;
+    QTest::newRow("Roman numeral seven is no digit") << u"\u2166"_s << 0.0;
+    QTest::newRow("full-width letter is no hexadecimal digit") << u"&H1\uFF26"_s << 1.0;
+    QTest::newRow("unpaired high surrogate ends")   << u"7"_s + QChar(0xD835) + u"0"_s << 7.0;
+    // clang-format on
+}
+
+void tst_NumberText::digitsOfEveryScript()
+{
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+
+    const runtime::ParsedNumber parsed
+        = runtime::textToNumber(u16(text), u".", runtime::unicodeProperties());
+    QVERIFY2(sameDouble(parsed.value, expected), qPrintable(describe(parsed.value)));
+}
+
+// Format and control characters do not show, so they are not part of the number wherever
+// they stand.
+void tst_NumberText::invisibleCharactersAreSkipped_data()
+{
+    QTest::addColumn<QString>("invisible");
+
+    // clang-format off
+    QTest::newRow("zero-width space")           << u"\u200B"_s;
+    QTest::newRow("zero-width non-joiner")      << u"\u200C"_s;
+    QTest::newRow("zero-width joiner")          << u"\u200D"_s;
+    QTest::newRow("left-to-right mark")         << u"\u200E"_s;
+    QTest::newRow("right-to-left mark")         << u"\u200F"_s;
+    QTest::newRow("Arabic letter mark")         << u"\u061C"_s;
+    QTest::newRow("left-to-right embedding")    << u"\u202A"_s;
+    QTest::newRow("right-to-left override")     << u"\u202E"_s;
+    QTest::newRow("pop directional formatting") << u"\u202C"_s;
+    QTest::newRow("right-to-left isolate")      << u"\u2067"_s;
+    QTest::newRow("word joiner")                << u"\u2060"_s;
+    QTest::newRow("soft hyphen")                << u"\u00AD"_s;
+    QTest::newRow("byte-order mark")            << u"\uFEFF"_s;
+    QTest::newRow("language tag, beyond 16 bits") << u"\U000E0001"_s;
+    QTest::newRow("carriage return")            << u"\r"_s;
+    QTest::newRow("escape")                     << u"\u001B"_s;
+    QTest::newRow("delete")                     << u"\u007F"_s;
+    QTest::newRow("next line")                  << u"\u0085"_s;
+    QTest::newRow("null")                       << QString(QChar(0));
+    // clang-format on
+}
+
+void tst_NumberText::invisibleCharactersAreSkipped()
+{
+    QFETCH(QString, invisible);
+
+    const QString i = invisible;
+    const QStringList texts = { i + u"70"_s, u"7"_s + i + u"0"_s,
+        u"-"_s + i + u"7"_s + i + i + u"0.5"_s + i + u"e1"_s };
+    const double expected[] = { 70.0, 70.0, -705.0 };
+    for (qsizetype n = 0; n < texts.size(); ++n) {
+        const runtime::ParsedNumber parsed
+            = runtime::textToNumber(u16(texts[n]), u".", runtime::unicodeProperties());
+        QVERIFY2(sameDouble(parsed.value, expected[n]),
+            qPrintable(u"text %1: "_s.arg(n) + describe(parsed.value)));
+    }
+}
+
+// Every space separator (category Zs) is a blank like the space, and so are the line and
+// paragraph separators, which a one-line box shows as spaces; other characters that group
+// digits end the number.
+void tst_NumberText::spaceSeparatorsAreBlanks_data()
+{
+    QTest::addColumn<QString>("space");
+    QTest::addColumn<double>("expected");
+
+    // clang-format off
+    QTest::newRow("space")                     << u" "_s << 1000.0;
+    QTest::newRow("no-break space")            << u"\u00A0"_s << 1000.0;
+    QTest::newRow("Ogham space mark")          << u"\u1680"_s << 1000.0;
+    QTest::newRow("en quad")                   << u"\u2000"_s << 1000.0;
+    QTest::newRow("em space")                  << u"\u2003"_s << 1000.0;
+    QTest::newRow("thin space")                << u"\u2009"_s << 1000.0;
+    QTest::newRow("hair space")                << u"\u200A"_s << 1000.0;
+    QTest::newRow("narrow no-break space")     << u"\u202F"_s << 1000.0;
+    QTest::newRow("medium mathematical space") << u"\u205F"_s << 1000.0;
+    QTest::newRow("ideographic space")         << u"\u3000"_s << 1000.0;
+    QTest::newRow("line separator")            << u"\u2028"_s << 1000.0;
+    QTest::newRow("paragraph separator")       << u"\u2029"_s << 1000.0;
+    QTest::newRow("Arabic thousands separator ends") << u"\u066C"_s << 1.0;
+    // clang-format on
+}
+
+void tst_NumberText::spaceSeparatorsAreBlanks()
+{
+    QFETCH(QString, space);
+    QFETCH(double, expected);
+
+    const QString text = u"1"_s + space + u"000"_s;
+    const runtime::ParsedNumber parsed
+        = runtime::textToNumber(u16(text), u".", runtime::unicodeProperties());
+    QVERIFY2(sameDouble(parsed.value, expected), qPrintable(describe(parsed.value)));
 }
 
 QTEST_APPLESS_MAIN(tst_NumberText)

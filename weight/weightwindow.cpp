@@ -4,12 +4,14 @@
 
 #include "runtime/numbertext.h"
 #include "runtime/runtime.h"
+#include "runtime/textbox.h"
 #include "weight/ui_weightwindow.h"
 
 #include <QLocale>
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -49,9 +51,11 @@ void WeightWindow::Text1_Change()
 {
     QString earthText;
     runtime::check(runtime::getText(m_ui->Text1, earthText), "Text1.Text");
-    const runtime::ParsedNumber earth = runtime::textToNumber(view(earthText));
-    // The user's decimal separator; QLocale() is the system locale unless a test pins another.
+    // The user's decimal separator, read as well as the full stop and written in the results;
+    // QLocale() is the system locale unless a test pins another.
     const QString decimalPoint = QLocale().decimalPoint();
+    const runtime::ParsedNumber earth
+        = runtime::textToNumber(view(earthText), view(decimalPoint), runtime::unicodeProperties());
 
     for (int step = 0; step < weight::bodyCount; ++step) {
         const std::optional<double> product = earth.outOfRange
@@ -62,12 +66,18 @@ void WeightWindow::Text1_Change()
             // that none of them goes on showing a result of an earlier weight.
             for (int later = step; later < weight::bodyCount; ++later)
                 runtime::check(runtime::setText(m_resultBoxes[later], QString()), "Text.Text");
-            runtime::msgBox(QStringLiteral("This weight is too large to convert.\n"
-                                           "Please enter a smaller weight."));
+            // Said once when the weight becomes too large: a box on every key would take the
+            // keys the user types to bring it back in range.
+            if (!std::exchange(m_tooLarge, true)) {
+                runtime::msgBox(QStringLiteral("This weight is too large to convert.\n"
+                                               "Please enter a smaller weight."),
+                    runtime::okOnly, QString(), this);
+            }
             return;
         }
         const std::u16string text = runtime::numberToText(*product, view(decimalPoint));
         runtime::check(
             runtime::setText(m_resultBoxes[step], QString::fromStdU16String(text)), "Text.Text");
     }
+    m_tooLarge = false;
 }

@@ -16,8 +16,8 @@ class frmChange;
 }
 
 // The weight conversion window frmChange: the user types a weight on Earth into Text1 and
-// the window shows the weights on eight bodies in the read-only boxes Text2 to Text9. It
-// keeps no state of its own apart from the texts of its boxes.
+// the window shows the weights on eight bodies in the read-only boxes Text2 to Text9. Apart
+// from the texts of its boxes it keeps one thing: whether the last weight was too large.
 //
 // The nine "kg" unit labels are one numbered group, Label10; the label with index n has the
 // object name Label10_n. Their indexes follow no row order: Label10_8 is the Earth row.
@@ -43,4 +43,6 @@ private:
     std::unique_ptr<Ui::frmChange> m_ui;
     // The result boxes in the order of weight::factors.
     std::array<QLineEdit *, weight::bodyCount> m_resultBoxes {};
+    // The last weight could not be converted and the user has been told so.
+    bool m_tooLarge = false;
 };

@@ -1,0 +1,514 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#include "runtime/runtime.h"
+#include "runtime/textbox.h"
+#include "testsupport.h"
+#include "weight/weightwindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+// What the weight box shows is what is converted: the user's decimal separator, the digits
+// of every script, no invisible characters, a paste cut at a character boundary, the "too
+// large" box once, and Undo within a bounded history.
+namespace {
+
+QLineEdit *box(const QWidget &window, const QString &name)
+{
+    return window.findChild<QLineEdit *>(name);
+}
+
+QStringList results(const QWidget &window)
+{
+    QStringList texts;
+    for (int n = 2; n <= 9; ++n)
+        texts << box(window, u"Text%1"_s.arg(n))->text();
+    return texts;
+}
+
+void paste(QLineEdit *input, const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Keys as typed: "\b" is Backspace, "\x1a" Ctrl+Z, "\x19" Ctrl+Y, every other character
+// (a surrogate pair as one) a key that types it.
+void typeKeys(QLineEdit *input, const QString &keys)
+{
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QChar c = keys[i];
+        if (c == u'\b') {
+            QTest::keyClick(input, Qt::Key_Backspace);
+        } else if (c == u'\x1a') {
+            QTest::keyClick(input, Qt::Key_Z, Qt::ControlModifier);
+        } else if (c == u'\x19') {
+            QTest::keyClick(input, Qt::Key_Y, Qt::ControlModifier);
+        } else if (c.unicode() < 0x80) {
+            QTest::keyClicks(input, QString(c));
+        } else {
+            const qsizetype n = c.isHighSurrogate() && i + 1 < keys.size() ? 2 : 1;
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, keys.sliced(i, n));
+            QApplication::sendEvent(input, &press);
+            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, keys.sliced(i, n));
+            QApplication::sendEvent(input, &release);
+            i += n - 1;
+        }
+    }
+}
+
+bool hasUnpairedSurrogate(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+const QString tooLarge = QString(100'000, u'9');
+const QStringList seventy
+    = { u"25.9"_s, u"63.63"_s, u"25.9"_s, u"203"_s, u"73.5"_s, u"60.34"_s, u"79.8"_s, u"4.41"_s };
+const QStringList allEmpty(8, QString());
+
+} // namespace
+
+class tst_WeightInput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initialiseRuntimeForTests(); }
+    void init();
+    void cleanup();
+
+    void decimalSeparatorOfTheUser_data();
+    void decimalSeparatorOfTheUser();
+    void digitsOfOtherScripts_data();
+    void digitsOfOtherScripts();
+    void invisibleCharactersAreRemoved_data();
+    void invisibleCharactersAreRemoved();
+    void spacesBetweenDigits_data();
+    void spacesBetweenDigits();
+    void longPasteIsCutAtACharacter_data();
+    void longPasteIsCutAtACharacter();
+    void tooLargeBoxOnce_data();
+    void tooLargeBoxOnce();
+    void tooLargeBoxOpensOverTheWindow();
+    void undoAndRedo_data();
+    void undoAndRedo();
+    void undoHistoryIsBounded();
+    void contextMenuUndoesLongPaste();
+
+private:
+    QList<runtime::MessageBoxRequest> m_boxes;
+};
+
+// A recorder stands in for the message box, so that none blocks and each is counted.
+void tst_WeightInput::init()
+{
+    QLocale::setDefault(QLocale::c());
+    m_boxes.clear();
+    runtime::setHooks({ [this](const runtime::MessageBoxRequest &request) {
+                           m_boxes << request;
+                           return runtime::answerOk;
+                       },
+        [](int) {} });
+}
+
+void tst_WeightInput::cleanup()
+{
+    runtime::resetHooks();
+    QLocale::setDefault(QLocale::c());
+}
+
+void tst_WeightInput::decimalSeparatorOfTheUser_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("mercury");
+    QTest::addColumn<QString>("jupiter");
+
+    // clang-format off
+    QTest::newRow("de_DE reads the comma")        << u"de_DE"_s << u"70,5"_s << u"26,085"_s << u"204,45"_s;
+    QTest::newRow("de_DE reads a result back")    << u"de_DE"_s << u"25,9"_s << u"9,583"_s << u"75,11"_s;
+    QTest::newRow("de_DE reads the full stop")    << u"de_DE"_s << u"70.5"_s << u"26,085"_s << u"204,45"_s;
+    QTest::newRow("fr_FR reads the comma")        << u"fr_FR"_s << u"70,5"_s << u"26,085"_s << u"204,45"_s;
+    QTest::newRow("ar_EG reads its separator")
+        << u"ar_EG"_s << u"70\u066B5"_s << u"26\u066B085"_s << u"204\u066B45"_s;
+    QTest::newRow("ar_EG reads the full stop")
+        << u"ar_EG"_s << u"70.5"_s << u"26\u066B085"_s << u"204\u066B45"_s;
+    QTest::newRow("C: the comma ends the number") << u"C"_s << u"1,5"_s << u"0.37"_s << u"2.9"_s;
+    QTest::newRow("C reads the full stop")        << u"C"_s << u"70.5"_s << u"26.085"_s << u"204.45"_s;
+    // clang-format on
+}
+
+void tst_WeightInput::decimalSeparatorOfTheUser()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, mercury);
+    QFETCH(QString, jupiter);
+
+    QLocale::setDefault(QLocale(locale));
+    WeightWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    typeKeys(box(window, u"Text1"_s), typed);
+
+    QCOMPARE(box(window, u"Text1"_s)->text(), typed);
+    QCOMPARE(box(window, u"Text2"_s)->text(), mercury);
+    QCOMPARE(box(window, u"Text5"_s)->text(), jupiter);
+}
+
+void tst_WeightInput::digitsOfOtherScripts_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("expected");
+
+    // clang-format off
+    QTest::newRow("Arabic-Indic")          << u"\u0667\u0660"_s << seventy;
+    QTest::newRow("Extended Arabic-Indic") << u"\u06F7\u06F0"_s << seventy;
+    QTest::newRow("full-width")            << u"\uFF17\uFF10"_s << seventy;
+    QTest::newRow("mathematical digits beyond 16 bits") << u"\U0001D7D5\U0001D7CE"_s << seventy;
+    // clang-format on
+}
+
+void tst_WeightInput::digitsOfOtherScripts()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, expected);
+
+    WeightWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    paste(box(window, u"Text1"_s), typed);
+
+    QCOMPARE(box(window, u"Text1"_s)->text(), typed);
+    QCOMPARE(results(window), expected);
+}
+
+// Pasted or typed, a format or control character never reaches the box, so the box shows
+// the digits in the order they are converted.
+void tst_WeightInput::invisibleCharactersAreRemoved_data()
+{
+    QTest::addColumn<QString>("invisible");
+
+    // clang-format off
+    QTest::newRow("zero-width space")        << u"\u200B"_s;
+    QTest::newRow("left-to-right mark")      << u"\u200E"_s;
+    QTest::newRow("right-to-left mark")      << u"\u200F"_s;
+    QTest::newRow("right-to-left override")  << u"\u202E"_s;
+    QTest::newRow("right-to-left isolate")   << u"\u2067"_s;
+    QTest::newRow("soft hyphen")             << u"\u00AD"_s;
+    QTest::newRow("byte-order mark")         << u"\uFEFF"_s;
+    QTest::newRow("language tag, beyond 16 bits") << u"\U000E0001"_s;
+    QTest::newRow("tab")                     << u"\t"_s;
+    QTest::newRow("escape")                  << u"\u001B"_s;
+    QTest::newRow("next line")               << u"\u0085"_s;
+    // clang-format on
+}
+
+void tst_WeightInput::invisibleCharactersAreRemoved()
+{
+    QFETCH(QString, invisible);
+
+    WeightWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QLineEdit *input = box(window, u"Text1"_s);
+
+    // Pasted before, between and after the digits: the cursor stays after the paste.
+    paste(input, invisible + u"7"_s + invisible + invisible + u"0"_s + invisible);
+    QCOMPARE(input->text(), u"70"_s);
+    QCOMPARE(input->cursorPosition(), 2);
+    QCOMPARE(results(window), seventy);
+
+    // Typed in the middle: the cursor stays where it was, and the next key lands there.
+    input->setCursorPosition(1);
+    typeKeys(input, invisible);
+    QCOMPARE(input->text(), u"70"_s);
+    QCOMPARE(input->cursorPosition(), 1);
+    QTest::keyClicks(input, u"5"_s);
+    QCOMPARE(input->text(), u"750"_s);
+}
+
+void tst_WeightInput::spacesBetweenDigits_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("mercury");
+
+    // clang-format off
+    QTest::newRow("space")                 << u"1 000"_s << u"370"_s;
+    QTest::newRow("no-break space")        << u"1\u00A0000"_s << u"370"_s;
+    QTest::newRow("narrow no-break space") << u"1\u202F000"_s << u"370"_s;
+    QTest::newRow("line separator, shown as a space") << u"1\u2028000"_s << u"370"_s;
+    // clang-format on
+}
+
+// Space separators are shown, and skipped like the space. The conversion's own tests hold
+// every kind; these show that the window reads its box by that rule.
+void tst_WeightInput::spacesBetweenDigits()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, mercury);
+
+    WeightWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    paste(box(window, u"Text1"_s), typed);
+
+    QCOMPARE(box(window, u"Text1"_s)->text(), typed);
+    QCOMPARE(box(window, u"Text2"_s)->text(), mercury);
+}
+
+void tst_WeightInput::longPasteIsCutAtACharacter_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("mercury");
+
+    const QString emoji = u"\U0001F600"_s;
+    const QString filler(32764, u'a');
+    QTest::newRow("a pair across the limit is left out")
+        << u"70"_s << 2 << filler + emoji << u"70"_s + filler << u"25.9"_s;
+    QTest::newRow("a pair that ends at the limit is kept")
+        << u"7"_s << 1 << u"0"_s + filler.chopped(1) + emoji << u"70"_s + filler.chopped(1) + emoji
+        << u"25.9"_s;
+    QTest::newRow("cut in the middle of the text")
+        << u"70"_s << 1 << filler + emoji << u"7"_s + filler + u"0"_s << u"2.59"_s;
+    QTest::newRow("pairs only, cut at the limit")
+        << QString() << 0 << emoji.repeated(16384) << emoji.repeated(16383) << u"0"_s;
+}
+
+void tst_WeightInput::longPasteIsCutAtACharacter()
+{
+    QFETCH(QString, before);
+    QFETCH(int, cursor);
+    QFETCH(QString, pasted);
+    QFETCH(QString, expected);
+    QFETCH(QString, mercury);
+
+    WeightWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QLineEdit *input = box(window, u"Text1"_s);
+    typeKeys(input, before);
+    input->setCursorPosition(cursor);
+    paste(input, pasted);
+
+    QVERIFY(!hasUnpairedSurrogate(input->text()));
+    QCOMPARE(input->text().size(), expected.size());
+    QCOMPARE(input->text(), expected);
+    QCOMPARE(box(window, u"Text2"_s)->text(), mercury);
+}
+
+// The box comes when the weight becomes too large, not again while it stays too large; the
+// boxes it cannot fill stay empty and every key reaches Text1.
+void tst_WeightInput::tooLargeBoxOnce_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("boxes");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString full(32767, u'9');
+    QTest::newRow("100,000 nines, then Backspace five times")
+        << tooLarge << u"\b\b\b\b\b"_s << 1 << QString(32762, u'9') << allEmpty;
+    QTest::newRow("100,000 nines, then digits typed")
+        << tooLarge << u"\b\b12"_s << 1 << QString(32765, u'9') + u"12"_s << allEmpty;
+    QTest::newRow("from Jupiter's overflow to a weight out of range")
+        << QString() << u"1e3080"_s << 1 << u"1e3080"_s << allEmpty;
+    QTest::newRow("back in range converts at once")
+        << QString() << u"1e309\b\b\b\b70"_s << 1 << u"170"_s
+        << QStringList { u"62.9"_s, u"154.53"_s, u"62.9"_s, u"493"_s, u"178.5"_s, u"146.54"_s,
+               u"193.8"_s, u"10.71"_s };
+    QTest::newRow("too large a second time, a second box")
+        << QString() << u"1e309\b9"_s << 2 << u"1e309"_s << allEmpty;
+    QTest::newRow("Jupiter's overflow keeps the three before it")
+        << QString() << u"1e308"_s << 1 << u"1e308"_s
+        << QStringList { u"3.7E+307"_s, u"9.09E+307"_s, u"3.7E+307"_s, QString(), QString(),
+               QString(), QString(), QString() };
+    QTest::newRow("cleared with Ctrl+A and Backspace, then typed again")
+        << tooLarge << u"\x01\b7"_s << 1 << u"7"_s
+        << QStringList { u"2.59"_s, u"6.363"_s, u"2.59"_s, u"20.3"_s, u"7.35"_s, u"6.034"_s,
+               u"7.98"_s, u"0.441"_s };
+}
+
+void tst_WeightInput::tooLargeBoxOnce()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, keys);
+    QFETCH(int, boxes);
+    QFETCH(QString, input);
+    QFETCH(QStringList, expected);
+
+    WeightWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QLineEdit *text1 = box(window, u"Text1"_s);
+    if (!pasted.isEmpty())
+        paste(text1, pasted);
+    for (QChar c : keys) {
+        if (c == u'\x01')
+            QTest::keyClick(text1, Qt::Key_A, Qt::ControlModifier);
+        else
+            typeKeys(text1, QString(c));
+    }
+
+    QCOMPARE(m_boxes.size(), boxes);
+    for (const runtime::MessageBoxRequest &request : std::as_const(m_boxes)) {
+        QCOMPARE(request.title, u"Sivane"_s);
+        QCOMPARE(request.parent, &window);
+        QVERIFY2(request.prompt.contains(u"too large"_s), qPrintable(request.prompt));
+    }
+    QCOMPARE(text1->text(), input);
+    QCOMPARE(results(window), expected);
+}
+
+// The real box: application-modal, titled "Sivane", over the weight window.
+void tst_WeightInput::tooLargeBoxOpensOverTheWindow()
+{
+    runtime::resetHooks();
+    WeightWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // What the box was while it was open; it is gone by the time keyClicks returns.
+    bool seen = false;
+    bool messageBox = false;
+    QWidget *parent = nullptr;
+    Qt::WindowModality modality = Qt::NonModal;
+    QString title;
+    // The box runs its own event loop; this timer finds it there and closes it.
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!seen && modal) {
+            seen = true;
+            messageBox = qobject_cast<QMessageBox *>(modal);
+            parent = modal->parentWidget();
+            modality = modal->windowModality();
+            title = modal->windowTitle();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        }
+    });
+    watcher.start(10);
+    QTest::keyClicks(box(window, u"Text1"_s), u"1e309"_s);
+
+    QVERIFY(seen);
+    QVERIFY(messageBox);
+    QCOMPARE(parent, &window);
+    QCOMPARE(modality, Qt::ApplicationModal);
+    QCOMPARE(title, u"Sivane"_s);
+    QCOMPARE(box(window, u"Text1"_s)->text(), u"1e309"_s);
+}
+
+void tst_WeightInput::undoAndRedo_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("mercury");
+
+    // clang-format off
+    QTest::newRow("undo the last key")          << u"70\x1a"_s << u"7"_s << u"2.59"_s;
+    QTest::newRow("undo every key")             << u"70\x1a\x1a"_s << QString() << u"0"_s;
+    QTest::newRow("undo past the start")        << u"7\x1a\x1a\x1a"_s << QString() << u"0"_s;
+    QTest::newRow("undo a Backspace")           << u"70\b\x1a"_s << u"70"_s << u"25.9"_s;
+    QTest::newRow("redo what was undone")       << u"70\x1a\x1a\x19"_s << u"7"_s << u"2.59"_s;
+    QTest::newRow("a new key drops the redo")   << u"70\x1a" "5\x19"_s << u"75"_s << u"27.75"_s;
+    QTest::newRow("undo an invisible character's removal is nothing")
+        << u"7\u200B\x1a"_s << QString() << u"0"_s;
+    // clang-format on
+}
+
+void tst_WeightInput::undoAndRedo()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, input);
+    QFETCH(QString, mercury);
+
+    WeightWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    typeKeys(box(window, u"Text1"_s), keys);
+
+    QCOMPARE(box(window, u"Text1"_s)->text(), input);
+    QCOMPARE(box(window, u"Text2"_s)->text(), mercury);
+}
+
+// Undo goes back over the recent edits only; long pastes are kept for fewer steps, and the
+// line edit's own history does not keep them at all.
+void tst_WeightInput::undoHistoryIsBounded()
+{
+    WeightWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *input = qobject_cast<runtime::TextBox *>(box(window, u"Text1"_s));
+    QVERIFY(input);
+
+    for (int i = 0; i < 300; ++i)
+        QTest::keyClicks(input, QString(QChar(u'0' + i % 10)));
+    int undone = 0;
+    while (input->canUndo() && undone < 1000) {
+        QTest::keyClick(input, Qt::Key_Z, Qt::ControlModifier);
+        ++undone;
+    }
+    QVERIFY2(undone >= 20 && undone <= 100, qPrintable(QString::number(undone)));
+    QCOMPARE(input->text().size(), 300 - undone);
+
+    for (int i = 0; i < 20; ++i) {
+        input->selectAll();
+        paste(input, QString(32767, QChar(u'1' + i % 9)));
+        QVERIFY(!input->isUndoAvailable());
+    }
+    undone = 0;
+    while (input->canUndo() && undone < 1000) {
+        QTest::keyClick(input, Qt::Key_Z, Qt::ControlModifier);
+        ++undone;
+    }
+    QVERIFY2(undone >= 1 && undone <= 8, qPrintable(QString::number(undone)));
+}
+
+// The context menu's Undo takes back a paste whose record the line edit no longer holds.
+void tst_WeightInput::contextMenuUndoesLongPaste()
+{
+    WeightWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QLineEdit *input = box(window, u"Text1"_s);
+    QTest::keyClicks(input, u"70"_s);
+    paste(input, QString(32000, u'0'));
+
+    QContextMenuEvent event(
+        QContextMenuEvent::Mouse, QPoint(5, 5), input->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(input, &event);
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QAction *undo = menu->actions().value(0);
+    QVERIFY(undo);
+    QVERIFY2(undo->text().startsWith(u"&Undo"_s), qPrintable(undo->text()));
+    QVERIFY(undo->isEnabled());
+    undo->trigger();
+    menu->close();
+
+    QCOMPARE(input->text(), u"70"_s);
+    QCOMPARE(box(window, u"Text2"_s)->text(), u"25.9"_s);
+}
+
+QTEST_MAIN(tst_WeightInput)
+#include "tst_weightinput.moc"
