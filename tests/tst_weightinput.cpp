@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 // What the weight box shows is what is converted: the user's decimal separator, the digits
@@ -112,24 +114,19 @@ private slots:
     void contextMenuUndoesLongPaste();
 
 private:
-    QList<runtime::MessageBoxRequest> m_boxes;
+    // Stands in for the message box, so that none blocks and each is counted.
+    std::optional<RuntimeRecorder> m_runtime;
 };
 
-// A recorder stands in for the message box, so that none blocks and each is counted.
 void tst_WeightInput::init()
 {
     QLocale::setDefault(QLocale::c());
-    m_boxes.clear();
-    runtime::setHooks({ [this](const runtime::MessageBoxRequest &request) {
-                           m_boxes << request;
-                           return runtime::answerOk;
-                       },
-        [](int) {} });
+    m_runtime.emplace();
 }
 
 void tst_WeightInput::cleanup()
 {
-    runtime::resetHooks();
+    m_runtime.reset();
     QLocale::setDefault(QLocale::c());
 }
 
@@ -370,8 +367,8 @@ void tst_WeightInput::tooLargeBoxOnce()
             typeKeys(text1, QString(c));
     }
 
-    QCOMPARE(m_boxes.size(), boxes);
-    for (const runtime::MessageBoxRequest &request : std::as_const(m_boxes)) {
+    QCOMPARE(m_runtime->boxes.size(), boxes);
+    for (const runtime::MessageBoxRequest &request : std::as_const(m_runtime->boxes)) {
         QCOMPARE(request.title, u"Sivane"_s);
         QCOMPARE(request.parent, &window);
         QVERIFY2(request.prompt.contains(u"too large"_s), qPrintable(request.prompt));
@@ -383,7 +380,7 @@ void tst_WeightInput::tooLargeBoxOnce()
 // The real box: application-modal, titled "Sivane", over the weight window.
 void tst_WeightInput::tooLargeBoxOpensOverTheWindow()
 {
-    runtime::resetHooks();
+    m_runtime.reset();
     WeightWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
