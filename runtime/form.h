@@ -15,8 +15,7 @@ namespace runtime {
 // the window unloads it (its controls are discarded), so the next show() gives the window in
 // its initial state. The object never makes a second copy of its window. Esc closes the
 // window as its close button does, while the window is the active one.
-template<typename Window>
-class Form
+template <typename Window> class Form
 {
 public:
     bool isCreated() const { return m_created; }

@@ -16,8 +16,8 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QThreadPool>
 
 #include <cstdio>
@@ -104,7 +104,9 @@ void closeAllAndQuit(int exitCode)
 class PictureAccessible : public QAccessibleWidget
 {
 public:
-    explicit PictureAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::Button) { }
+    explicit PictureAccessible(QWidget *w)
+        : QAccessibleWidget(w, QAccessible::Button)
+    { }
 
     QStringList actionNames() const override { return { pressAction() }; }
     void doAction(const QString &action) override
@@ -190,7 +192,7 @@ void load(QWidget *window)
         }
     }
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // A main window's size follows its fixed client area and its menu bar.
     if (auto *main = qobject_cast<QMainWindow *>(window))
         main->layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -198,9 +200,8 @@ void load(QWidget *window)
 
 int msgBox(const QString &prompt, int buttons, const QString &title, QWidget *parent)
 {
-    const MessageBoxRequest request{ prompt, buttons,
-                                     title.isEmpty() ? QCoreApplication::applicationName() : title,
-                                     parent };
+    const MessageBoxRequest request { prompt, buttons,
+        title.isEmpty() ? QCoreApplication::applicationName() : title, parent };
     return showMessageBox(request, QMessageBox::NoIcon);
 }
 
@@ -220,8 +221,8 @@ void fatal(const QString &message)
     s_ending = true;
     std::fprintf(stderr, "sivane: run-time error: %s\n", qPrintable(message));
     showMessageBox({ QStringLiteral("Run-time error:\n\n") + message, okOnly,
-                     QCoreApplication::applicationName() },
-                   QMessageBox::Critical);
+                       QCoreApplication::applicationName() },
+        QMessageBox::Critical);
     closeAllAndQuit(1);
 }
 

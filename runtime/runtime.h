@@ -76,8 +76,7 @@ void invoke(const std::function<void()> &body);
 
 // Wraps a handler for connect(): the slot runs it through invoke() and drops the signal's
 // arguments, since no handler of this program takes any.
-template<typename Handler>
-auto handler(Handler h)
+template <typename Handler> auto handler(Handler h)
 {
     return [h = std::move(h)](auto &&...) { invoke(h); };
 }

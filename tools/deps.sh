@@ -10,7 +10,7 @@ sivane_need_packages() {
     if [ "${1:-}" = test ]; then
         wanted+=(xvfb xauth x11-utils xdotool libjpeg-dev libgif-dev clang libclang-rt-14-dev
                  desktop-file-utils appstream dpkg-dev lintian file python3-xlib
-                 imagemagick weston qt6-wayland valgrind)
+                 imagemagick weston qt6-wayland valgrind clang-format)
     fi
     local missing=()
     for p in "${wanted[@]}"; do
