@@ -260,6 +260,9 @@ void initialise(QApplication &app)
     // The window default font; the descriptions name only the fonts that differ from it.
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
+    // Glyphs hinted vertically only keep their designed widths, so labels sized to their text
+    // measure the same whatever hinting the desktop asks for.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     installFonts(app, font);
     startReadingWindowIcon();
     QAccessible::installFactory(accessibleFactory);
