@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QList>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <functional>
 
@@ -52,4 +54,42 @@ public:
     // Runs with "box" or "end" as either is requested, before it is recorded: a test can note
     // there what the screen shows at that moment.
     std::function<void(const char *what)> onEvent;
+};
+
+// Plays the user at the real message box, which is modal: while the code under test waits in
+// the box's own event loop, `act` runs once on the box as soon as it is shown. A box still
+// open ten seconds on is closed, so that a test fails instead of hanging; stuck() says so.
+class MessageBoxUser
+{
+public:
+    explicit MessageBoxUser(std::function<void(QMessageBox *)> act)
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, [this, act = std::move(act)] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || m_seen)
+                return;
+            m_seen = true;
+            act(box);
+        });
+        QObject::connect(&m_watchdog, &QTimer::timeout, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                m_stuck = true;
+                box->done(0);
+            }
+        });
+        m_poll.start(20);
+        m_watchdog.setSingleShot(true);
+        m_watchdog.start(10000);
+    }
+    MessageBoxUser(const MessageBoxUser &) = delete;
+    MessageBoxUser &operator=(const MessageBoxUser &) = delete;
+
+    bool seen() const { return m_seen; }
+    bool stuck() const { return m_stuck; }
+
+private:
+    QTimer m_poll;
+    QTimer m_watchdog;
+    bool m_seen = false;
+    bool m_stuck = false;
 };

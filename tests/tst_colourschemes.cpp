@@ -395,28 +395,20 @@ void tst_ColourSchemes::messageBoxesAreReadable()
 
     QApplication::setPalette(::scheme(scheme));
     const RuntimeRecorder recorder(RuntimeRecorder::MessageBox::Real);
-    // The real box is modal: a timer measures it while exec() waits inside it, then closes it.
+    // The box is measured while exec() waits inside it, then closed.
     QString failures;
-    bool seen = false;
-    QTimer user;
-    user.setInterval(20);
-    connect(&user, &QTimer::timeout, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible() || seen)
-            return;
-        seen = true;
+    const MessageBoxUser user([&](QMessageBox *box) {
         QVERIFY(QTest::qWaitForWindowExposed(box));
         box->setObjectName(error ? u"error-box"_s : u"goodbye-box"_s);
         lowestContrast(box, &failures);
         box->done(0);
     });
-    user.start();
     // Outside an event loop a fatal error is a failed handler.
     if (error)
         runtime::invoke([] { throw runtime::RuntimeError("Operation failed: txt.Text"); });
     else
         runtime::msgBox(u"Thank You For Your Visit."_s);
-    QVERIFY(seen);
+    QVERIFY(user.seen());
     QVERIFY2(failures.isEmpty(), qPrintable(failures));
 }
 

@@ -283,18 +283,11 @@ void tst_MenuCommands::goodbyeBoxIsDismissedAnyWay()
     choose(u"us"_s, Qt::Key_H, Via::Menu);
     RuntimeRecorder recorder(RuntimeRecorder::MessageBox::Real);
 
-    // The real box is modal; a timer plays the user while exec() waits inside it.
-    QMessageBox *seen = nullptr;
+    // The user dismisses the real box while exec() waits inside it.
     QString prompt, title;
     QStringList buttons;
     bool isDefault = false, iconless = false, appModal = false;
-    QTimer user;
-    user.setInterval(20);
-    connect(&user, &QTimer::timeout, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible() || seen)
-            return;
-        seen = box;
+    const MessageBoxUser user([&](QMessageBox *box) {
         prompt = box->text();
         title = box->windowTitle();
         for (const QAbstractButton *button : box->buttons())
@@ -307,22 +300,11 @@ void tst_MenuCommands::goodbyeBoxIsDismissedAnyWay()
         else
             box->close();
     });
-    bool stuck = false;
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, this, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            stuck = true;
-            box->done(0);
-        }
-    });
-    user.start();
-    watchdog.start(10000);
 
     choose(u"exit"_s, Qt::Key_Q, Via::Menu);
 
-    QVERIFY2(seen, "no goodbye box appeared");
-    QVERIFY2(!stuck, "the box stayed open");
+    QVERIFY2(user.seen(), "no goodbye box appeared");
+    QVERIFY2(!user.stuck(), "the box stayed open");
     QCOMPARE(recorder.exitCodes, QList<int>({ 0 }));
     QCOMPARE(prompt, goodbye);
     QCOMPARE(title, u"Sivane"_s);

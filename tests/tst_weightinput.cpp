@@ -386,29 +386,18 @@ void tst_WeightInput::tooLargeBoxOpensOverTheWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     // What the box was while it was open; it is gone by the time keyClicks returns.
-    bool seen = false;
-    bool messageBox = false;
     QWidget *parent = nullptr;
     Qt::WindowModality modality = Qt::NonModal;
     QString title;
-    // The box runs its own event loop; this timer finds it there and closes it.
-    QTimer watcher;
-    connect(&watcher, &QTimer::timeout, this, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!seen && modal) {
-            seen = true;
-            messageBox = qobject_cast<QMessageBox *>(modal);
-            parent = modal->parentWidget();
-            modality = modal->windowModality();
-            title = modal->windowTitle();
-            QTest::keyClick(modal, Qt::Key_Escape);
-        }
+    const MessageBoxUser user([&](QMessageBox *box) {
+        parent = box->parentWidget();
+        modality = box->windowModality();
+        title = box->windowTitle();
+        QTest::keyClick(box, Qt::Key_Escape);
     });
-    watcher.start(10);
     QTest::keyClicks(box(window, u"Text1"_s), u"1e309"_s);
 
-    QVERIFY(seen);
-    QVERIFY(messageBox);
+    QVERIFY(user.seen());
     QCOMPARE(parent, &window);
     QCOMPARE(modality, Qt::ApplicationModal);
     QCOMPARE(title, u"Sivane"_s);
