@@ -32,8 +32,6 @@ class tst_Fonts : public QObject
 private slots:
     void facesReadAsQtReadsThem_data();
     void facesReadAsQtReadsThem();
-    void damagedFilesNameNoFamily_data();
-    void damagedFilesNameNoFamily();
     void onlyTheFacesAFontNeedsAreRegistered_data();
     void onlyTheFacesAFontNeedsAreRegistered();
     void widgetFontsTakeTheirStandInFamily();
@@ -66,35 +64,6 @@ void tst_Fonts::facesReadAsQtReadsThem()
     // The four-style model: "Black Italic" is the italic of its own family, not a bold.
     QCOMPARE(style.bold, raw.styleName().contains(u"Bold"));
     QCOMPARE(style.italic, raw.style() != QFont::StyleNormal);
-}
-
-void tst_Fonts::damagedFilesNameNoFamily_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    const QByteArray face = bundled(u":/fonts/PTSans-Regular.ttf"_s);
-    QVERIFY(face.size() > 1000);
-    QByteArray farTable = face;
-    // The record of the name table claims that it lies beyond the end of the file.
-    const qsizetype nameRecord = face.indexOf("name");
-    QVERIFY(nameRecord >= 12 && nameRecord < 12 + 16 * 64);
-    farTable[nameRecord + 8] = char(0x7f);
-    QByteArray manyTables = face.first(12);
-    manyTables[4] = char(0xff);
-    manyTables[5] = char(0xff);
-
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("text") << QByteArray("not a font at all, only some words");
-    QTest::newRow("header only") << face.first(12);
-    QTest::newRow("cut inside the table records") << face.first(100);
-    QTest::newRow("table beyond the end") << farTable;
-    QTest::newRow("more tables than records") << manyTables;
-}
-
-void tst_Fonts::damagedFilesNameNoFamily()
-{
-    QFETCH(QByteArray, file);
-    const runtime::FaceStyle style = runtime::readFaceStyle(file);
-    QVERIFY2(style.families.isEmpty(), qPrintable(style.families.join(u", ")));
 }
 
 void tst_Fonts::onlyTheFacesAFontNeedsAreRegistered_data()

@@ -97,12 +97,10 @@ private slots:
 
     void decimalSeparatorOfTheUser_data();
     void decimalSeparatorOfTheUser();
-    void digitsOfOtherScripts_data();
-    void digitsOfOtherScripts();
+    void shownTextIsConverted_data();
+    void shownTextIsConverted();
     void invisibleCharactersAreRemoved_data();
     void invisibleCharactersAreRemoved();
-    void spacesBetweenDigits_data();
-    void spacesBetweenDigits();
     void longPasteIsCutAtACharacter_data();
     void longPasteIsCutAtACharacter();
     void tooLargeBoxOnce_data();
@@ -140,14 +138,10 @@ void tst_WeightInput::decimalSeparatorOfTheUser_data()
     // clang-format off
     QTest::newRow("de_DE reads the comma")        << u"de_DE"_s << u"70,5"_s << u"26,085"_s << u"204,45"_s;
     QTest::newRow("de_DE reads a result back")    << u"de_DE"_s << u"25,9"_s << u"9,583"_s << u"75,11"_s;
-    QTest::newRow("de_DE reads the full stop")    << u"de_DE"_s << u"70.5"_s << u"26,085"_s << u"204,45"_s;
     QTest::newRow("fr_FR reads the comma")        << u"fr_FR"_s << u"70,5"_s << u"26,085"_s << u"204,45"_s;
     QTest::newRow("ar_EG reads its separator")
         << u"ar_EG"_s << u"70\u066B5"_s << u"26\u066B085"_s << u"204\u066B45"_s;
-    QTest::newRow("ar_EG reads the full stop")
-        << u"ar_EG"_s << u"70.5"_s << u"26\u066B085"_s << u"204\u066B45"_s;
     QTest::newRow("C: the comma ends the number") << u"C"_s << u"1,5"_s << u"0.37"_s << u"2.9"_s;
-    QTest::newRow("C reads the full stop")        << u"C"_s << u"70.5"_s << u"26.085"_s << u"204.45"_s;
     // clang-format on
 }
 
@@ -169,23 +163,25 @@ void tst_WeightInput::decimalSeparatorOfTheUser()
     QCOMPARE(box(window, u"Text5"_s)->text(), jupiter);
 }
 
-void tst_WeightInput::digitsOfOtherScripts_data()
+// The box reads what it shows by the conversion's rule, whose own tests hold every script and
+// every kind of space; these rows show that the window reads its box by that rule.
+void tst_WeightInput::shownTextIsConverted_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("mercury");
 
     // clang-format off
-    QTest::newRow("Arabic-Indic")          << u"\u0667\u0660"_s << seventy;
-    QTest::newRow("Extended Arabic-Indic") << u"\u06F7\u06F0"_s << seventy;
-    QTest::newRow("full-width")            << u"\uFF17\uFF10"_s << seventy;
-    QTest::newRow("mathematical digits beyond 16 bits") << u"\U0001D7D5\U0001D7CE"_s << seventy;
+    QTest::newRow("Arabic-Indic digits")                << u"\u0667\u0660"_s << u"25.9"_s;
+    QTest::newRow("mathematical digits beyond 16 bits") << u"\U0001D7D5\U0001D7CE"_s << u"25.9"_s;
+    QTest::newRow("no-break space")                     << u"1\u00A0000"_s << u"370"_s;
+    QTest::newRow("line separator, shown as a space")   << u"1\u2028000"_s << u"370"_s;
     // clang-format on
 }
 
-void tst_WeightInput::digitsOfOtherScripts()
+void tst_WeightInput::shownTextIsConverted()
 {
     QFETCH(QString, typed);
-    QFETCH(QStringList, expected);
+    QFETCH(QString, mercury);
 
     WeightWindow window;
     window.show();
@@ -193,7 +189,7 @@ void tst_WeightInput::digitsOfOtherScripts()
     paste(box(window, u"Text1"_s), typed);
 
     QCOMPARE(box(window, u"Text1"_s)->text(), typed);
-    QCOMPARE(results(window), expected);
+    QCOMPARE(box(window, u"Text2"_s)->text(), mercury);
 }
 
 // Pasted or typed, a format or control character never reaches the box, so the box shows
@@ -204,16 +200,11 @@ void tst_WeightInput::invisibleCharactersAreRemoved_data()
 
     // clang-format off
     QTest::newRow("zero-width space")        << u"\u200B"_s;
-    QTest::newRow("left-to-right mark")      << u"\u200E"_s;
-    QTest::newRow("right-to-left mark")      << u"\u200F"_s;
     QTest::newRow("right-to-left override")  << u"\u202E"_s;
-    QTest::newRow("right-to-left isolate")   << u"\u2067"_s;
-    QTest::newRow("soft hyphen")             << u"\u00AD"_s;
     QTest::newRow("byte-order mark")         << u"\uFEFF"_s;
     QTest::newRow("language tag, beyond 16 bits") << u"\U000E0001"_s;
     QTest::newRow("tab")                     << u"\t"_s;
     QTest::newRow("escape")                  << u"\u001B"_s;
-    QTest::newRow("next line")               << u"\u0085"_s;
     // clang-format on
 }
 
@@ -239,35 +230,6 @@ void tst_WeightInput::invisibleCharactersAreRemoved()
     QCOMPARE(input->cursorPosition(), 1);
     QTest::keyClicks(input, u"5"_s);
     QCOMPARE(input->text(), u"750"_s);
-}
-
-void tst_WeightInput::spacesBetweenDigits_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("mercury");
-
-    // clang-format off
-    QTest::newRow("space")                 << u"1 000"_s << u"370"_s;
-    QTest::newRow("no-break space")        << u"1\u00A0000"_s << u"370"_s;
-    QTest::newRow("narrow no-break space") << u"1\u202F000"_s << u"370"_s;
-    QTest::newRow("line separator, shown as a space") << u"1\u2028000"_s << u"370"_s;
-    // clang-format on
-}
-
-// Space separators are shown, and skipped like the space. The conversion's own tests hold
-// every kind; these show that the window reads its box by that rule.
-void tst_WeightInput::spacesBetweenDigits()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, mercury);
-
-    WeightWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    paste(box(window, u"Text1"_s), typed);
-
-    QCOMPARE(box(window, u"Text1"_s)->text(), typed);
-    QCOMPARE(box(window, u"Text2"_s)->text(), mercury);
 }
 
 void tst_WeightInput::longPasteIsCutAtACharacter_data()
