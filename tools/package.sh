@@ -36,6 +36,15 @@ for plugin in platforms/libqxcb.so imageformats/libqjpeg.so imageformats/libqgif
         status=1
     fi
 done
+# The program links only system libraries: a library search path of its own would send the
+# dynamic loader through folders that do not exist at every start.
+unpacked=$(mktemp -d)
+dpkg-deb -x "$deb" "$unpacked"
+if readelf -d "$unpacked/usr/bin/sivane" | grep -E '\((RPATH|RUNPATH)\)'; then
+    echo "the installed program has a library search path"
+    status=1
+fi
+rm -rf "$unpacked"
 # The Wayland platform plugin is recommended rather than required: X11 desktops do without it.
 recommends=$(dpkg-deb --field "$deb" Recommends | tr ',|' '\n\n' | awk '{ print $1 }')
 if ! grep -qx -- qt6-wayland <<<"$recommends"; then
