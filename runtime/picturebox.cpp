@@ -2,11 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #include "runtime/picturebox.h"
 
+#include "runtime/background.h"
+
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QThreadPool>
 
 #include <memory>
 
@@ -77,7 +78,7 @@ void PictureBox::startDecoding(const QSize &size)
     auto promise = std::make_shared<std::promise<QImage>>();
     m_decoding = promise->get_future().share();
     m_decodingSize = size;
-    QThreadPool::globalInstance()->start(
+    runInBackground(
         [promise, file = m_picture, size] { promise->set_value(decodePicture(file, size)); });
 }
 

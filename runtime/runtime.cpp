@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #include "runtime/runtime.h"
 
+#include "runtime/background.h"
 #include "runtime/fonts.h"
 #include "runtime/picturebox.h"
 #include "runtime/textcolour.h"
@@ -18,7 +19,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QThreadPool>
 
 #include <cstdio>
 #if defined(__GLIBC__)
@@ -42,8 +42,7 @@ void startReadingWindowIcon()
 {
     auto promise = std::make_shared<std::promise<QIcon>>();
     s_windowIcon = promise->get_future().share();
-    QThreadPool::globalInstance()->start(
-        [promise] { promise->set_value(QIcon(QStringLiteral(":/icons/sivane.ico"))); });
+    runInBackground([promise] { promise->set_value(QIcon(QStringLiteral(":/icons/sivane.ico"))); });
 }
 
 // Called before a window can be shown: from then on every window has the icon.

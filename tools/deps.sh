@@ -6,7 +6,8 @@
 # only those that are missing. Sourced by run.sh and test.sh.
 
 sivane_need_packages() {
-    local wanted=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev)
+    local wanted=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+                libfontconfig-dev)
     if [ "${1:-}" = test ]; then
         wanted+=(xvfb xauth x11-utils xdotool libjpeg-dev libgif-dev clang libclang-rt-14-dev
                  desktop-file-utils appstream dpkg-dev lintian file python3-xlib

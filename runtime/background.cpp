@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Sivane developers
+#include "runtime/background.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QThreadPool>
+
+#if defined(Q_OS_LINUX)
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace runtime {
+namespace {
+
+constexpr int backgroundNice = 10;
+
+// Threads of their own rather than Qt's global pool, whose threads Qt also lends to work the
+// main thread waits for (scaling large images, for one), which must not run at a lower
+// priority.
+QThreadPool *backgroundPool()
+{
+    static QPointer<QThreadPool> pool;
+    if (!pool) {
+        pool = new QThreadPool(QCoreApplication::instance());
+        pool->setObjectName(QStringLiteral("sivane-background"));
+    }
+    return pool;
+}
+
+} // namespace
+
+void runInBackground(std::function<void()> work)
+{
+    backgroundPool()->start([work = std::move(work)] {
+        thread_local bool lowered = false;
+        if (!lowered) {
+            lowerThisThreadsPriority();
+            lowered = true;
+        }
+        work();
+    });
+}
+
+void lowerThisThreadsPriority()
+{
+#if defined(Q_OS_LINUX)
+    // On Linux a nice value set for a thread's own id holds for that thread alone. Failing
+    // leaves the thread at its priority, which is only slower.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), backgroundNice);
+#endif
+}
+
+} // namespace runtime
