@@ -10,10 +10,10 @@
 #
 #   bench/startcount.sh [BUILD_DIR]      (BUILD_DIR defaults to build-bench)
 #
-# Each program's main thread is counted on its own: Sivane decodes its pictures on worker
-# threads meanwhile. The other threads are counted until the program is closed, which adds
-# only their idle wake-ups after the paint. Environment settings for both programs can be
-# given in STARTCOUNT_ENV, e.g. STARTCOUNT_ENV="QT_SCALE_FACTOR=2".
+# Each program's main thread is counted on its own: Sivane reads the font configuration and
+# decodes its pictures on other threads meanwhile. The other threads are counted until the
+# program is closed, which adds only their idle wake-ups after the paint. Environment settings
+# for both programs can be given in STARTCOUNT_ENV, e.g. STARTCOUNT_ENV="QT_SCALE_FACTOR=2".
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build-bench}
