@@ -6,15 +6,21 @@
 #include <QPointer>
 #include <QThreadPool>
 
+#include <algorithm>
+
 #if defined(Q_OS_LINUX)
 #include <sys/resource.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace runtime {
 namespace {
 
+// How far below the main thread background work runs, and the lowest priority there is.
 constexpr int backgroundNice = 10;
+constexpr int lowestNice = 19;
 
 // Threads of their own rather than Qt's global pool, whose threads Qt also lends to work the
 // main thread waits for (scaling large images, for one), which must not run at a lower
@@ -46,9 +52,14 @@ void runInBackground(std::function<void()> work)
 void lowerThisThreadsPriority()
 {
 #if defined(Q_OS_LINUX)
-    // On Linux a nice value set for a thread's own id holds for that thread alone. Failing
-    // leaves the thread at its priority, which is only slower.
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), backgroundNice);
+    // On Linux a nice value set for a thread's own id holds for that thread alone. It is
+    // raised from the thread's own, so that background work stays below a program that was
+    // itself started at a lower priority. Failing leaves the thread at its priority.
+    const auto thread = static_cast<id_t>(gettid());
+    errno = 0;
+    const int current = getpriority(PRIO_PROCESS, thread);
+    if (errno == 0)
+        setpriority(PRIO_PROCESS, thread, std::min(current + backgroundNice, lowestNice));
 #endif
 }
 

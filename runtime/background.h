@@ -17,9 +17,9 @@ namespace runtime {
 // application object, which waits for the work still running when it is destroyed.
 void runInBackground(std::function<void()> work);
 
-// Gives the calling thread the background priority (on Linux, a nice value of 10 for the
-// thread alone). A thread cannot take its priority back, so only threads that do nothing but
-// background work call this.
+// Gives the calling thread the background priority (on Linux, a nice value 10 above its own,
+// for the thread alone). A thread cannot take its priority back, so only threads that do nothing
+// but background work call this.
 void lowerThisThreadsPriority();
 
 } // namespace runtime
