@@ -55,10 +55,18 @@ void PictureBox::setPicture(const QString &file)
     m_picture = file;
     m_shown = {};
     m_decoding = {};
-    // The window is not on a screen yet: its pixel ratio is guessed from the application's,
-    // and the paint checks the guess.
-    startDecoding(drawnSize(qGuiApp->devicePixelRatio()));
+    if (isVisible())
+        decodeAhead();
     update();
+}
+
+void PictureBox::decodeAhead()
+{
+    if (m_picture.isEmpty() || m_decoding.valid())
+        return;
+    // A window not on a screen yet has its pixel ratio guessed from the application's; the
+    // paint checks the guess.
+    startDecoding(drawnSize(isVisible() ? devicePixelRatioF() : qGuiApp->devicePixelRatio()));
 }
 
 void PictureBox::click()

@@ -20,7 +20,7 @@ QImage decodePicture(const QString &file, const QSize &size);
 //
 // The picture is either given decoded (`pixmap`) or named by its file (`picture`). A named
 // picture is decoded only at the size it is drawn, in the device pixels of the screen, and
-// on a worker thread from the moment it is named, so that the first paint finds it ready.
+// on a background thread ahead of its first paint, so that the paint finds it ready.
 class PictureBox : public QFrame
 {
     Q_OBJECT
@@ -36,6 +36,10 @@ public:
 
     QString picture() const { return m_picture; }
     void setPicture(const QString &file);
+    // Starts decoding the named picture at the size it will be drawn, unless that is under
+    // way. A box on screen starts when its picture is named; a box in a window being built,
+    // when the window has been built (runtime::load), or at its first paint at the latest.
+    void decodeAhead();
 
     // Does what a click with the mouse does; used by assistive technology.
     void click();

@@ -33,13 +33,17 @@ namespace runtime {
 namespace {
 
 bool s_ending = false;
-// The window icon, read on a worker thread while the first window is built.
+// The window icon, read on a background thread while the first window loads.
+bool s_windowIconRequested = false;
 std::shared_future<QIcon> s_windowIcon;
 std::optional<int> s_exitCode;
 Hooks s_hooks;
 
 void startReadingWindowIcon()
 {
+    if (s_windowIconRequested)
+        return;
+    s_windowIconRequested = true;
     auto promise = std::make_shared<std::promise<QIcon>>();
     s_windowIcon = promise->get_future().share();
     runInBackground([promise] { promise->set_value(QIcon(QStringLiteral(":/icons/sivane.ico"))); });
@@ -48,6 +52,7 @@ void startReadingWindowIcon()
 // Called before a window can be shown: from then on every window has the icon.
 void setWindowIconOnceRead()
 {
+    startReadingWindowIcon();
     if (!s_windowIcon.valid())
         return;
     QApplication::setWindowIcon(s_windowIcon.get());
@@ -179,7 +184,14 @@ Result getText(const QLineEdit *box, QString &text)
 
 void load(QWidget *window)
 {
-    setWindowIconOnceRead();
+    // The pictures and the icon are read beside the main thread from here, once the window
+    // is built: building it loads Qt's image decoders (the menu bar's style icons), and
+    // background threads reading pictures meanwhile would only keep the main thread waiting
+    // for the plugin loader.
+    startReadingWindowIcon();
+    const auto pictures = window->findChildren<PictureBox *>();
+    for (PictureBox *picture : pictures)
+        picture->decodeAhead();
     window->ensurePolished();
     applyTextColours(window);
     const auto labels = window->findChildren<QLabel *>();
@@ -195,6 +207,7 @@ void load(QWidget *window)
     // A main window's size follows its fixed client area and its menu bar.
     if (auto *main = qobject_cast<QMainWindow *>(window))
         main->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowIconOnceRead();
 }
 
 int msgBox(const QString &prompt, int buttons, const QString &title, QWidget *parent)
@@ -263,7 +276,6 @@ void initialise(QApplication &app)
     // measure the same whatever hinting the desktop asks for.
     font.setHintingPreference(QFont::PreferVerticalHinting);
     installFonts(app, font);
-    startReadingWindowIcon();
     QAccessible::installFactory(accessibleFactory);
 }
 
