@@ -34,16 +34,20 @@ def window_pid(d, window):
 
 
 def cpu_ms(pid):
-    """CPU time used so far by the live threads of pid: a figure that the machine's other
-    load disturbs far less than the wall-clock time."""
-    total = 0
+    """CPU time used so far by the live threads of pid (a figure that the machine's other
+    load disturbs far less than the wall-clock time), and the main thread's own CPU time and
+    time spent waiting for a processor (its run-queue wait), in milliseconds."""
+    total = main_run = main_wait = 0
     for task in os.listdir(f"/proc/{pid}/task"):
         try:
             with open(f"/proc/{pid}/task/{task}/schedstat") as schedstat:
-                total += int(schedstat.read().split()[0])
+                run, wait = (int(field) for field in schedstat.read().split()[:2])
         except (OSError, IndexError, ValueError):
-            pass
-    return total / 1e6
+            continue
+        total += run
+        if int(task) == pid:
+            main_run, main_wait = run, wait
+    return total / 1e6, main_run / 1e6, main_wait / 1e6
 
 
 def peak_kib(pid):
@@ -128,7 +132,7 @@ def run_once(d, argv, timeout):
             cover.add(event.area, event.drawable_geometry)
             if window is not None and event.drawable.id == window.id and cover.complete():
                 painted_ns = now
-                cpu = cpu_ms(proc.pid)
+                cpu, main_cpu, main_wait = cpu_ms(proc.pid)
     time.sleep(SETTLE_SECONDS)
     peak = peak_kib(proc.pid)
     close(d, window)
@@ -140,7 +144,7 @@ def run_once(d, argv, timeout):
         raise RuntimeError(f"{argv[0]} did not end when its window was closed")
     if code != 0:
         raise RuntimeError(f"{argv[0]} ended with exit code {code}")
-    return (mapped_ns - start) / 1e6, (painted_ns - start) / 1e6, cpu, peak
+    return (mapped_ns - start) / 1e6, (painted_ns - start) / 1e6, cpu, peak, main_cpu, main_wait
 
 
 def main():
@@ -162,12 +166,13 @@ def main():
     d.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
     d.sync()
 
-    figures = {p: {"map": [], "paint": [], "cpu": [], "peak": []} for p in args.programs}
+    keys = ("map", "paint", "cpu", "peak", "main_cpu", "main_wait")
+    figures = {p: {key: [] for key in keys} for p in args.programs}
     for run in range(args.warmup + args.runs):
         for program in args.programs:
             measured = run_once(d, [program], args.timeout)
             if run >= args.warmup:
-                for key, value in zip(("map", "paint", "cpu", "peak"), measured):
+                for key, value in zip(keys, measured):
                     figures[program][key].append(value)
 
     def median(program, key):
@@ -186,7 +191,9 @@ def main():
               f" (min {min(figures[p]['map']):6.1f}),"
               f"  first complete paint {median(p, 'paint'):6.1f}"
               f" (min {min(figures[p]['paint']):6.1f}),"
-              f"  CPU by then {median(p, 'cpu'):6.1f},"
+              f"  CPU by then {median(p, 'cpu'):6.1f}"
+              f" (main thread {median(p, 'main_cpu'):5.1f}, waiting for a processor"
+              f" {median(p, 'main_wait'):4.1f}),"
               f"  peak memory {median(p, 'peak') / 1024:6.1f}")
     met = True
     for p in args.programs[1:]:
