@@ -183,26 +183,27 @@ void TextBox::restore(const State &state)
     m_current.cursor = state.cursor;
 }
 
+// One step back (from m_undo to m_redo) or forward (the other way): the state on top of
+// `from` is shown, and the one it replaces goes on top of `to`.
+template <typename From, typename To> void TextBox::stepThroughHistory(From &from, To &to)
+{
+    if (from.empty() || isReadOnly())
+        return;
+    State target = std::move(from.back());
+    from.pop_back();
+    m_savedCharacters += m_current.text.size() - target.text.size();
+    to.push_back(m_current);
+    restore(target);
+}
+
 void TextBox::undoEdit()
 {
-    if (m_undo.empty() || isReadOnly())
-        return;
-    State previous = std::move(m_undo.back());
-    m_undo.pop_back();
-    m_savedCharacters += m_current.text.size() - previous.text.size();
-    m_redo.push_back(m_current);
-    restore(previous);
+    stepThroughHistory(m_undo, m_redo);
 }
 
 void TextBox::redoEdit()
 {
-    if (m_redo.empty() || isReadOnly())
-        return;
-    State next = std::move(m_redo.back());
-    m_redo.pop_back();
-    m_savedCharacters += m_current.text.size() - next.text.size();
-    m_undo.push_back(m_current);
-    restore(next);
+    stepThroughHistory(m_redo, m_undo);
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event)

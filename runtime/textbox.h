@@ -54,6 +54,7 @@ private:
 
     void textHasChanged(const QString &text);
     void restore(const State &state);
+    template <typename From, typename To> void stepThroughHistory(From &from, To &to);
     void forgetLineEditHistory();
     void trimHistory();
 
