@@ -9,7 +9,7 @@ sivane_need_packages() {
     local wanted=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
                 libfontconfig-dev)
     if [ "${1:-}" = test ]; then
-        wanted+=(xvfb xauth x11-utils xdotool libjpeg-dev libgif-dev clang libclang-rt-14-dev
+        wanted+=(xvfb xauth x11-utils xdotool libjpeg-dev libgif-dev clang libclang-rt-dev
                  desktop-file-utils appstream dpkg-dev lintian file python3-xlib
                  imagemagick weston qt6-wayland valgrind clang-format)
     fi
@@ -32,8 +32,38 @@ sivane_need_packages() {
         fi
         sudo=(sudo)
     fi
-    echo "sivane: installing ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq &&
-        "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    "${sudo[@]}" apt-get update -qq || return 1
+    # What is about to come, then the download and the installation in steps of a tenth:
+    # a first run installs a few hundred packages and takes minutes.
+    echo "sivane: installing ${missing[*]}"
+    "${sudo[@]}" apt-get install --no-install-recommends --assume-no "${missing[@]}" 2>/dev/null |
+        grep -E '^([0-9]+ upgraded|Need to get|After this operation)' | sed 's/^/sivane: /' || true
+    "${sudo[@]}" apt-get install -y -q --no-install-recommends -o APT::Status-Fd=3 \
+        "${missing[@]}" 3>&1 >/dev/null | sivane_show_progress
+    return "${PIPESTATUS[0]}"
+}
+
+# Turns apt's status lines (dlstatus:N:PERCENT:text, pmstatus:PACKAGE[:ARCH]:PERCENT:text)
+# into a line per tenth of the download and of the installation.
+sivane_show_progress() {
+    local line step last="" shown=-1 field tenth
+    local -a fields
+    while IFS= read -r line; do
+        case $line in
+        dlstatus:*) step=downloading ;;
+        pmstatus:*) step=installing ;;
+        *) continue ;;
+        esac
+        IFS=: read -ra fields <<<"$line"
+        for field in "${fields[@]:2}"; do
+            [[ $field =~ ^[0-9]+(\.[0-9]*)?$ ]] && break
+        done
+        tenth=$((${field%%.*} / 10))
+        if [ "$step" != "$last" ] || [ "$tenth" -gt "$shown" ]; then
+            echo "sivane: $step $((tenth * 10))%"
+            last=$step
+            shown=$tenth
+        fi
+    done
 }
