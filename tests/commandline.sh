@@ -11,7 +11,7 @@ binary=$1
 version=$2
 qtpaths=$3
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'stop_xvfb 2>/dev/null; rm -rf "$work"' EXIT
 # A session's private directory, as a desktop session has one; Qt warns without it.
 mkdir -m 700 "$work/runtime"
 failures=0
@@ -92,17 +92,31 @@ check "no display named: one line and exit code 1" eval \
     'code_is 1 && nothing_on out && err_is_one_line_with "DISPLAY" &&
      grep -q WAYLAND_DISPLAY "$work/err"'
 
-# A display named where no X server listens.
-number=99
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-    number=$((number + 1))
-done
-run DISPLAY=":$number" "$binary"
+# A display named where no X server listens. The X library takes a path as the display's
+# socket: an empty file there is a display no server can ever answer on, whatever other X
+# servers the machine runs. A number that looks free may not be.
+nowhere="$work/X0"
+: >"$nowhere"
+run DISPLAY="$nowhere" "$binary"
 check "a display with no server: one line naming it and exit code 1" eval \
-    'code_is 1 && nothing_on out && err_is_one_line_with "DISPLAY=:$number"'
-run "$binary" -display ":$number"
+    'code_is 1 && nothing_on out && err_is_one_line_with "DISPLAY=$nowhere" &&
+     grep -q "no display server answers" "$work/err"'
+run "$binary" -display "$nowhere"
 check "-display with no server: one line naming it and exit code 1" eval \
-    'code_is 1 && err_is_one_line_with "-display :$number"'
+    'code_is 1 && err_is_one_line_with "-display $nowhere"'
+
+# A display that answers but turns the connection down, as it does for another user without
+# the session's X authority: one line saying so, with the server's reason.
+. "$(dirname "$0")/../tools/xvfb.sh"
+if start_xvfb "$work/xvfb"; then
+    run DISPLAY="$XVFB_DISPLAY" XAUTHORITY="$work/no-authority" "$binary"
+    check "a display that refuses the connection: one line saying so and exit code 1" eval \
+        'code_is 1 && nothing_on out && err_is_one_line_with "DISPLAY=$XVFB_DISPLAY" &&
+         grep -q "refused the connection (Authorization required" "$work/err"'
+    stop_xvfb
+else
+    check "a virtual X server starts" false
+fi
 
 # A Wayland display named, no X server, and no Wayland platform plugin: the line names the
 # package to install. The plugin is taken away from a copy of the program, whose qt.conf
@@ -130,14 +144,14 @@ while IFS='|' read -r setting named; do
         'code_is 1 && nothing_on out && err_is_one_line_with "Wayland platform plugin is missing" &&
          grep -q "install the package qt6-wayland" "$work/err" && grep -qF -- "$named" "$work/err"'
 done <<ROWS
-WAYLAND_DISPLAY=wayland-sivane DISPLAY=:$number|DISPLAY=:$number, WAYLAND_DISPLAY=wayland-sivane
+WAYLAND_DISPLAY=wayland-sivane DISPLAY=$nowhere|DISPLAY=$nowhere, WAYLAND_DISPLAY=wayland-sivane
 WAYLAND_DISPLAY=wayland-sivane|(WAYLAND_DISPLAY=wayland-sivane)
 WAYLAND_DISPLAY=wayland-sivane XDG_SESSION_TYPE=wayland|WAYLAND_DISPLAY=wayland-sivane
 QT_QPA_PLATFORM=wayland|cannot open the display:
 ROWS
 # With the plugin where Qt finds it, a Wayland display nobody serves is no missing plugin.
 if ls "$plugins"/platforms/libqwayland* >/dev/null 2>&1; then
-    run WAYLAND_DISPLAY=wayland-sivane DISPLAY=":$number" "$binary"
+    run WAYLAND_DISPLAY=wayland-sivane DISPLAY="$nowhere" "$binary"
     check "the Wayland plugin installed: no display server answers" eval \
         'code_is 1 && err_is_one_line_with "no display server answers" &&
          grep -q "WAYLAND_DISPLAY=wayland-sivane" "$work/err"'

@@ -7,7 +7,7 @@
 set -u
 binary=$1
 if [ -z "${SIVANE_SMOKE_INNER:-}" ]; then
-    SIVANE_SMOKE_INNER=1 exec timeout 90 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    SIVANE_SMOKE_INNER=1 exec timeout 90 "$(dirname "$0")/../tools/xvfb.sh" "$0" "$@"
 fi
 
 timeout 60 "$binary" &
