@@ -12,6 +12,10 @@
 #include <QDir>
 #include <QLibraryInfo>
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -115,6 +119,43 @@ bool s_connectionFailed = false;
 std::string s_triedXDisplay; // as the xcb plugin names it when it cannot connect
 bool s_waylandNotFound = false; // Qt was asked for the Wayland platform and found no plugin
 
+// The X library writes a refusing server's reason ("Authorization required, ...") straight to
+// standard error, where no message handler sees it; so standard error is held as well, in
+// memory, while QApplication connects.
+int s_savedStandardError = -1;
+int s_heldStandardError = -1;
+
+void holdStandardError()
+{
+    std::fflush(stderr);
+    s_heldStandardError = memfd_create("sivane-stderr", MFD_CLOEXEC);
+    if (s_heldStandardError < 0)
+        return;
+    s_savedStandardError = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (s_savedStandardError < 0 || dup2(s_heldStandardError, STDERR_FILENO) < 0) {
+        close(s_heldStandardError);
+        s_heldStandardError = -1;
+    }
+}
+
+// Gives standard error back and returns what was written to it meanwhile.
+std::string releaseStandardError()
+{
+    if (s_heldStandardError < 0)
+        return {};
+    std::fflush(stderr);
+    dup2(s_savedStandardError, STDERR_FILENO);
+    close(s_savedStandardError);
+    std::string written;
+    char buffer[4096];
+    lseek(s_heldStandardError, 0, SEEK_SET);
+    for (ssize_t n; (n = read(s_heldStandardError, buffer, sizeof buffer)) > 0;)
+        written.append(buffer, std::size_t(n));
+    close(s_heldStandardError);
+    s_heldStandardError = -1;
+    return written;
+}
+
 QByteArray orEmpty(const char *text)
 {
     return text ? QByteArray(text) : QByteArray();
@@ -150,7 +191,8 @@ bool waylandPluginInstalled()
     return false;
 }
 
-std::string displayProblem()
+// `refusal` is what the X library wrote when the server turned the connection down.
+std::string displayProblem(const std::string &refusal)
 {
     std::string named;
     const auto add
@@ -175,6 +217,12 @@ std::string displayProblem()
         return "sivane: no display to show the windows on: neither DISPLAY nor WAYLAND_DISPLAY "
                "is set; start it in a desktop session or set one of them, e.g. DISPLAY=:0";
     }
+    if (!s_triedXDisplay.empty() && !refusal.empty()) {
+        const std::string reason = refusal.substr(0, refusal.find('\n'));
+        return "sivane: cannot open the display" + where
+            + ": the display server refused the connection (" + reason
+            + "); run Sivane as the user of that desktop session, or set XAUTHORITY";
+    }
     return "sivane: cannot open the display" + where
         + ": no display server answers there; set DISPLAY or WAYLAND_DISPLAY to a running one";
 }
@@ -193,10 +241,12 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
     if (text.startsWith(u"Could not find the Qt platform plugin \"wayland\""))
         s_waylandNotFound = true;
     if (type == QtFatalMsg) {
+        const std::string written = releaseStandardError();
         if (s_connectionFailed || s_waylandNotFound) {
-            const std::string line = displayProblem() + '\n';
+            const std::string line = displayProblem(written) + '\n';
             std::fputs(line.c_str(), stderr);
         } else {
+            std::fputs(written.c_str(), stderr);
             for (const HeldMessage &message : s_held)
                 passOn(message);
             s_previousHandler(type, context, text);
@@ -212,12 +262,14 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 
 void holdStartupMessages()
 {
+    holdStandardError();
     s_previousHandler = qInstallMessageHandler(holdMessage);
 }
 
 void releaseStartupMessages()
 {
     qInstallMessageHandler(s_previousHandler);
+    std::fputs(releaseStandardError().c_str(), stderr);
     std::vector<HeldMessage> held;
     {
         std::lock_guard lock(s_heldLock);
