@@ -3,7 +3,7 @@
 # SPDX-FileCopyrightText: 2026 The Sivane developers
 #
 # Runs a command in a Debian 13 (trixie) root, on a copy of this working tree, as a new user
-# of that release would: with nothing installed beyond a minimal system, git and sudo.
+# of that release would: with nothing installed beyond a minimal system and git.
 # Made with debootstrap on first use and kept for the next run (rebuilt when missing);
 # the copy of the tree keeps its build folders between runs. Needs root.
 #
@@ -27,7 +27,7 @@ if [ ! -e "$root/.sivane-complete" ]; then
     fi
     echo "sivane: making a Debian 13 root in $root (a few minutes)"
     rm -rf "$root"
-    debootstrap --variant=minbase --include=git,ca-certificates,sudo trixie "$root.part" \
+    debootstrap --variant=minbase --include=git,ca-certificates trixie "$root.part" \
         "$mirror" >"$root.log" 2>&1 || { tail -n 20 "$root.log"; exit 1; }
     mv "$root.part" "$root"
     touch "$root/.sivane-complete"
