@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #include "runtime/fonts.h"
 
-#include "runtime/background.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -13,11 +11,6 @@
 #include <QWidget>
 #include <QtEndian>
 
-#if defined(SIVANE_HAVE_FONTCONFIG)
-#include <fontconfig/fontconfig.h>
-#endif
-
-#include <clocale>
 #include <cstdio>
 #include <optional>
 #include <vector>
@@ -273,32 +266,6 @@ void installFonts(QApplication &app, const QFont &applicationFont)
         resolver = new FontResolver(&app);
         app.installEventFilter(resolver);
     }
-}
-
-FontConfigurationReader::FontConfigurationReader()
-{
-#if defined(SIVANE_HAVE_FONTCONFIG)
-    // The application object sets the locale from the environment while the configuration is
-    // being read, and the fonts library reads numbers in the configuration by the locale's
-    // decimal point: setting the same locale first means that both see one locale throughout.
-    std::setlocale(LC_ALL, "");
-    m_thread = std::thread([] {
-        lowerThisThreadsPriority();
-        // Qt's own call then finds the configuration loaded and returns at once.
-        FcInit();
-    });
-#endif
-}
-
-FontConfigurationReader::~FontConfigurationReader()
-{
-    wait();
-}
-
-void FontConfigurationReader::wait()
-{
-    if (m_thread.joinable())
-        m_thread.join();
 }
 
 } // namespace runtime

@@ -5,8 +5,6 @@
 #include <QByteArrayView>
 #include <QStringList>
 
-#include <thread>
-
 class QApplication;
 class QFont;
 
@@ -37,24 +35,5 @@ int loadFacesFor(const QFont &font);
 // Qt would otherwise search the system's fallback fonts once for the substituted name and
 // once more for the face that stands in for it.
 void installFonts(QApplication &app, const QFont &applicationFont);
-
-// Reads the system's font configuration (every Qt program reads it before its first text)
-// on a background thread, so that it is read while Qt connects to the display rather than
-// after. Made before the application object; wait() is called before the first font is
-// looked up, and the destructor waits as well. Where Qt does not use the fonts library, it
-// does nothing.
-class FontConfigurationReader
-{
-public:
-    FontConfigurationReader();
-    ~FontConfigurationReader();
-    FontConfigurationReader(const FontConfigurationReader &) = delete;
-    FontConfigurationReader &operator=(const FontConfigurationReader &) = delete;
-
-    void wait();
-
-private:
-    std::thread m_thread;
-};
 
 } // namespace runtime
