@@ -12,6 +12,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -25,46 +26,20 @@
 #include <malloc.h>
 #endif
 #include <exception>
-#include <future>
-#include <memory>
 #include <optional>
 
 namespace runtime {
 namespace {
 
 bool s_ending = false;
-// The window icon, read on a background thread while the first window loads.
-bool s_windowIconRequested = false;
-std::shared_future<QIcon> s_windowIcon;
 std::optional<int> s_exitCode;
 Hooks s_hooks;
-
-void startReadingWindowIcon()
-{
-    if (s_windowIconRequested)
-        return;
-    s_windowIconRequested = true;
-    auto promise = std::make_shared<std::promise<QIcon>>();
-    s_windowIcon = promise->get_future().share();
-    runInBackground([promise] { promise->set_value(QIcon(QStringLiteral(":/icons/sivane.ico"))); });
-}
-
-// Called before a window can be shown: from then on every window has the icon.
-void setWindowIconOnceRead()
-{
-    startReadingWindowIcon();
-    if (!s_windowIcon.valid())
-        return;
-    QApplication::setWindowIcon(s_windowIcon.get());
-    s_windowIcon = {};
-}
 
 // The message box, or the recorder a test has put in its place.
 int showMessageBox(const MessageBoxRequest &request, QMessageBox::Icon icon)
 {
     if (s_hooks.messageBox)
         return s_hooks.messageBox(request);
-    setWindowIconOnceRead();
     QMessageBox box(request.parent);
     box.setWindowTitle(request.title);
     box.setText(request.prompt);
@@ -184,11 +159,10 @@ Result getText(const QLineEdit *box, QString &text)
 
 void load(QWidget *window)
 {
-    // The pictures and the icon are read beside the main thread from here, once the window
+    // The pictures are read beside the main thread from here, once the window
     // is built: building it loads Qt's image decoders (the menu bar's style icons), and
     // background threads reading pictures meanwhile would only keep the main thread waiting
     // for the plugin loader.
-    startReadingWindowIcon();
     const auto pictures = window->findChildren<PictureBox *>();
     for (PictureBox *picture : pictures)
         picture->decodeAhead();
@@ -207,7 +181,6 @@ void load(QWidget *window)
     // A main window's size follows its fixed client area and its menu bar.
     if (auto *main = qobject_cast<QMainWindow *>(window))
         main->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowIconOnceRead();
 }
 
 int msgBox(const QString &prompt, int buttons, const QString &title, QWidget *parent)
@@ -268,6 +241,7 @@ void initialise(QApplication &app)
     app.setApplicationName(QStringLiteral("Sivane"));
     app.setApplicationVersion(QString::fromLatin1(sivane::version));
     app.setDesktopFileName(QString::fromLatin1(sivane::appId));
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/sivane.ico")));
     substituteFonts();
     // The window default font; the descriptions name only the fonts that differ from it.
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -281,7 +255,6 @@ void initialise(QApplication &app)
 
 int exec(QApplication &app)
 {
-    setWindowIconOnceRead();
     int code = s_exitCode.value_or(0);
     if (!s_ending)
         code = app.exec();

@@ -80,7 +80,6 @@ void tst_Runtime::applicationIdentity()
 
 void tst_Runtime::windowIconIsThereWhenAWindowLoads()
 {
-    // The icon is read on a worker thread; a loaded window must not wait for it to show.
     QWidget window;
     runtime::load(&window);
     const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
