@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #include "runtime/runtime.h"
 
-#include "runtime/background.h"
 #include "runtime/fonts.h"
 #include "runtime/picturebox.h"
 #include "runtime/textcolour.h"
@@ -159,13 +158,6 @@ Result getText(const QLineEdit *box, QString &text)
 
 void load(QWidget *window)
 {
-    // The pictures are read beside the main thread from here, once the window
-    // is built: building it loads Qt's image decoders (the menu bar's style icons), and
-    // background threads reading pictures meanwhile would only keep the main thread waiting
-    // for the plugin loader.
-    const auto pictures = window->findChildren<PictureBox *>();
-    for (PictureBox *picture : pictures)
-        picture->decodeAhead();
     window->ensurePolished();
     applyTextColours(window);
     const auto labels = window->findChildren<QLabel *>();
