@@ -101,18 +101,6 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
     return nullptr;
 }
 
-// The windows name the fonts of their descriptions; free faces, carried inside the program,
-// stand in for them so that text measures the same on every machine.
-void substituteFonts()
-{
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("PT Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    // The heavy face is the nearest free match to the width of the weight window's labels:
-    // each within 3 px of its designed width. Only its bold oblique style is carried, so
-    // every weight asked of it is drawn heavy, as the face it stands in for has no other.
-    QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Bitstream Vera Sans"));
-}
-
 } // namespace
 
 void check(Result code, const char *operation)
@@ -158,6 +146,7 @@ Result getText(const QLineEdit *box, QString &text)
 
 void load(QWidget *window)
 {
+    useStandIns(window);
     window->ensurePolished();
     applyTextColours(window);
     const auto labels = window->findChildren<QLabel *>();
@@ -234,14 +223,14 @@ void initialise(QApplication &app)
     app.setApplicationVersion(QString::fromLatin1(sivane::version));
     app.setDesktopFileName(QString::fromLatin1(sivane::appId));
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/sivane.ico")));
-    substituteFonts();
+    installFonts();
     // The window default font; the descriptions name only the fonts that differ from it.
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     // Glyphs hinted vertically only keep their designed widths, so labels sized to their text
     // measure the same whatever hinting the desktop asks for.
     font.setHintingPreference(QFont::PreferVerticalHinting);
-    installFonts(app, font);
+    app.setFont(withStandIn(font));
     QAccessible::installFactory(accessibleFactory);
 }
 
