@@ -4,8 +4,10 @@
 
 #include "runtime/runtime.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QPointer>
 #include <QResource>
 #include <QWidget>
 
@@ -16,7 +18,7 @@ namespace {
 // name beside the program's, and chooses among the foundries by registration order and the
 // styles each has. Named with its foundry, a family is the program's own whatever the desktop
 // has; a desktop face of the same foundry and style gives way to the program's. A font named
-// only by a substitution is matched without its foundry, so windows name the stand-in itself.
+// only by a substitution is matched without its foundry, so widgets name the stand-in itself.
 struct Face
 {
     const char *design; // the family a window description names
@@ -33,6 +35,28 @@ constexpr Face faces[] = {
     // each within 3 px of its designed width. Only its bold oblique style is carried, so
     // every weight asked of it is drawn heavy, as the face it stands in for has no other.
     { "Arial Black", "Bitstream Vera Sans [Bits]", ":/fonts/VeraBI.ttf" },
+};
+
+// Gives a widget whose font names a design family that family's stand-in as soon as the font
+// is set, before any text is laid out in it: Qt would otherwise first search the desktop's
+// fonts for a fallback to the design name, which takes longer the more fonts there are.
+class StandInFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange && watched->isWidgetType()) {
+            auto *widget = static_cast<QWidget *>(watched);
+            const QFont font = widget->font();
+            const QFont standIn = withStandIn(font);
+            if (widget->testAttribute(Qt::WA_SetFont) && standIn.families() != font.families())
+                widget->setFont(standIn);
+        }
+        return false;
+    }
 };
 
 } // namespace
@@ -52,6 +76,11 @@ void installFonts()
         QFont::insertSubstitution(
             QString::fromLatin1(face.design), QString::fromLatin1(face.standIn));
     }
+    static QPointer<StandInFilter> filter;
+    if (!filter) {
+        filter = new StandInFilter(qApp);
+        qApp->installEventFilter(filter);
+    }
 }
 
 QFont withStandIn(QFont font)
@@ -61,17 +90,6 @@ QFont withStandIn(QFont font)
     if (standIn.compare(family, Qt::CaseInsensitive) != 0)
         font.setFamilies({ standIn });
     return font;
-}
-
-void useStandIns(QWidget *window)
-{
-    const auto widgets = window->findChildren<QWidget *>();
-    for (QWidget *widget : widgets) {
-        if (widget->testAttribute(Qt::WA_SetFont))
-            widget->setFont(withStandIn(widget->font()));
-    }
-    if (window->testAttribute(Qt::WA_SetFont))
-        window->setFont(withStandIn(window->font()));
 }
 
 } // namespace runtime

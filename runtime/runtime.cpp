@@ -146,7 +146,6 @@ Result getText(const QLineEdit *box, QString &text)
 
 void load(QWidget *window)
 {
-    useStandIns(window);
     window->ensurePolished();
     applyTextColours(window);
     const auto labels = window->findChildren<QLabel *>();

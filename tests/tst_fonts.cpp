@@ -51,7 +51,6 @@ void tst_Fonts::designFontsDrawWithTheBundledFaces()
     font.setBold(bold);
     font.setItalic(italic);
     label->setFont(font);
-    runtime::useStandIns(&window);
     const QRawFont drawn = QRawFont::fromFont(label->font());
     const QRawFont bundled(QResource(file).uncompressedData(), 10);
     QVERIFY(bundled.isValid());
