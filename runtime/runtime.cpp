@@ -21,9 +21,6 @@
 #include <QPushButton>
 
 #include <cstdio>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 #include <exception>
 #include <optional>
 
@@ -211,13 +208,6 @@ void invoke(const std::function<void()> &body)
 
 void initialise(QApplication &app)
 {
-#if defined(__GLIBC__)
-    // Blocks of 128 KiB and more (the layout of a long line of text, a decoded picture) are
-    // mapped on their own and go back to the system when freed. The C library would raise
-    // this threshold once such a block is freed, and the later ones would then stay in the
-    // heap as resident memory: some 2 MB after a thousand long pastes.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-#endif
     app.setApplicationName(QStringLiteral("Sivane"));
     app.setApplicationVersion(QString::fromLatin1(sivane::version));
     app.setDesktopFileName(QString::fromLatin1(sivane::appId));
