@@ -3,7 +3,6 @@
 #include "app/start.h"
 
 #include "app/mainwindow.h"
-#include "runtime/fonts.h"
 #include "runtime/runtime.h"
 #include "version.h"
 
@@ -304,11 +303,9 @@ int start(int argc, char *argv[])
         break;
     }
 
-    runtime::FontConfigurationReader fontConfiguration;
     holdStartupMessages();
     QApplication app(argc, argv);
     releaseStartupMessages();
-    fontConfiguration.wait();
     // Without a display the program has ended above, so a stray argument is only refused
     // where a display could be opened.
     if (const std::string problem = refusal(app.arguments().mid(1)); !problem.empty()) {

@@ -10,9 +10,8 @@
 #
 #   bench/startcount.sh [BUILD_DIR]      (BUILD_DIR defaults to build-bench)
 #
-# Each program's main thread is counted on its own: Sivane reads the font configuration and
-# decodes its pictures on other threads meanwhile. The other threads are counted until the
-# program is closed, which adds only their idle wake-ups after the paint. Environment settings
+# Each program's main thread is counted on its own, and any other threads together until the
+# program is closed (Qt's own, idle after the paint). Environment settings
 # for both programs can be given in STARTCOUNT_ENV, e.g. STARTCOUNT_ENV="QT_SCALE_FACTOR=2".
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)

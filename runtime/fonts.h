@@ -2,59 +2,19 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #pragma once
 
-#include <QByteArrayView>
-#include <QStringList>
-
-#include <thread>
-
-class QApplication;
 class QFont;
 
-// The free faces carried inside the program (every file under :/fonts/) and the names the
-// window descriptions use for them (QFont substitutions). A face is registered only when a
-// window first sets a font that needs it, so faces that only the secondary windows use cost
-// nothing until they open.
+// The free faces carried inside the program and the design fonts of the window descriptions
+// that they stand in for. The descriptions keep naming the design fonts; a QFont substitution
+// names each one's stand-in, and a widget's font names the stand-in itself once it is set.
 namespace runtime {
 
-// What a font file says about its face: the family names it answers to (the family and the
-// typographic family of its name table) and its place among the four styles of a family.
-struct FaceStyle
-{
-    QStringList families;
-    bool bold = false;
-    bool italic = false;
-};
+// Registers every bundled face with Qt's font database, inserts the substitutions and, from
+// then on, gives every font set on a widget the stand-in of its design family. A face that
+// cannot be registered is a broken build and ends the program.
+void installFonts();
 
-// Reads a TrueType or OpenType file; a file it cannot read gives no families.
-FaceStyle readFaceStyle(QByteArrayView file);
-
-// Registers the bundled faces that text in `font` needs (after substitution), each once.
-// Returns the number of faces newly registered.
-int loadFacesFor(const QFont &font);
-
-// Sets the application font and, from then on, gives every font set on a widget the family
-// its substitution names, with its faces registered, before any text is measured in it:
-// Qt would otherwise search the system's fallback fonts once for the substituted name and
-// once more for the face that stands in for it.
-void installFonts(QApplication &app, const QFont &applicationFont);
-
-// Reads the system's font configuration (every Qt program reads it before its first text)
-// on a background thread, so that it is read while Qt connects to the display rather than
-// after. Made before the application object; wait() is called before the first font is
-// looked up, and the destructor waits as well. Where Qt does not use the fonts library, it
-// does nothing.
-class FontConfigurationReader
-{
-public:
-    FontConfigurationReader();
-    ~FontConfigurationReader();
-    FontConfigurationReader(const FontConfigurationReader &) = delete;
-    FontConfigurationReader &operator=(const FontConfigurationReader &) = delete;
-
-    void wait();
-
-private:
-    std::thread m_thread;
-};
+// `font` with its design family replaced by the substitution's stand-in, if it has one.
+QFont withStandIn(QFont font);
 
 } // namespace runtime

@@ -2,14 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #include "runtime/picturebox.h"
 
-#include "runtime/background.h"
-
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
-
-#include <memory>
 
 namespace runtime {
 
@@ -45,7 +40,6 @@ void PictureBox::setPixmap(const QPixmap &pixmap)
     m_pixmap = pixmap;
     m_picture.clear();
     m_shown = {};
-    m_decoding = {};
     update();
 }
 
@@ -54,19 +48,7 @@ void PictureBox::setPicture(const QString &file)
     m_pixmap = {};
     m_picture = file;
     m_shown = {};
-    m_decoding = {};
-    if (isVisible())
-        decodeAhead();
     update();
-}
-
-void PictureBox::decodeAhead()
-{
-    if (m_picture.isEmpty() || m_decoding.valid())
-        return;
-    // A window not on a screen yet has its pixel ratio guessed from the application's; the
-    // paint checks the guess.
-    startDecoding(drawnSize(isVisible() ? devicePixelRatioF() : qGuiApp->devicePixelRatio()));
 }
 
 void PictureBox::click()
@@ -74,34 +56,15 @@ void PictureBox::click()
     emit clicked();
 }
 
-QSize PictureBox::drawnSize(qreal pixelRatio) const
-{
-    return (QSizeF(contentsRect().size()) * pixelRatio).toSize();
-}
-
-void PictureBox::startDecoding(const QSize &size)
-{
-    if (m_picture.isEmpty() || size.isEmpty())
-        return;
-    auto promise = std::make_shared<std::promise<QImage>>();
-    m_decoding = promise->get_future().share();
-    m_decodingSize = size;
-    runInBackground(
-        [promise, file = m_picture, size] { promise->set_value(decodePicture(file, size)); });
-}
-
 QPixmap PictureBox::shownPicture()
 {
     const qreal pixelRatio = devicePixelRatioF();
-    const QSize size = drawnSize(pixelRatio);
+    const QSize size = (QSizeF(contentsRect().size()) * pixelRatio).toSize();
     if (size.isEmpty())
         return {};
     if (m_shown.size() != size) {
-        if (!m_decoding.valid() || m_decodingSize != size)
-            startDecoding(size);
-        m_shown = QPixmap::fromImage(m_decoding.get());
+        m_shown = QPixmap::fromImage(decodePicture(m_picture, size));
         m_shown.setDevicePixelRatio(pixelRatio);
-        m_decoding = {};
     }
     return m_shown;
 }

@@ -6,8 +6,6 @@
 #include <QImage>
 #include <QPixmap>
 
-#include <future>
-
 namespace runtime {
 
 // Decodes the picture in `file` at `size` device pixels, stretched in each direction on its
@@ -19,8 +17,8 @@ QImage decodePicture(const QString &file, const QSize &size);
 // It never takes the keyboard focus.
 //
 // The picture is either given decoded (`pixmap`) or named by its file (`picture`). A named
-// picture is decoded only at the size it is drawn, in the device pixels of the screen, and
-// on a background thread ahead of its first paint, so that the paint finds it ready.
+// picture is decoded when it is first drawn, at the size it is drawn in the device pixels of
+// the screen, so that it is sharp at any scale and costs nothing before it shows.
 class PictureBox : public QFrame
 {
     Q_OBJECT
@@ -36,10 +34,6 @@ public:
 
     QString picture() const { return m_picture; }
     void setPicture(const QString &file);
-    // Starts decoding the named picture at the size it will be drawn, unless that is under
-    // way. A box on screen starts when its picture is named; a box in a window being built,
-    // when the window has been built (runtime::load), or at its first paint at the latest.
-    void decodeAhead();
 
     // Does what a click with the mouse does; used by assistive technology.
     void click();
@@ -53,16 +47,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    // The size in device pixels of the inside of the border at a pixel ratio.
-    QSize drawnSize(qreal pixelRatio) const;
-    void startDecoding(const QSize &size);
     QPixmap shownPicture();
 
     QPixmap m_pixmap;
     QString m_picture;
-    QPixmap m_shown; // m_picture at drawnSize()
-    std::shared_future<QImage> m_decoding;
-    QSize m_decodingSize;
+    QPixmap m_shown; // m_picture at the drawn size
     bool m_pressed = false;
 };
 

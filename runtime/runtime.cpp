@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #include "runtime/runtime.h"
 
-#include "runtime/background.h"
 #include "runtime/fonts.h"
 #include "runtime/picturebox.h"
 #include "runtime/textcolour.h"
@@ -12,6 +11,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -21,50 +21,21 @@
 #include <QPushButton>
 
 #include <cstdio>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 #include <exception>
-#include <future>
-#include <memory>
 #include <optional>
 
 namespace runtime {
 namespace {
 
 bool s_ending = false;
-// The window icon, read on a background thread while the first window loads.
-bool s_windowIconRequested = false;
-std::shared_future<QIcon> s_windowIcon;
 std::optional<int> s_exitCode;
 Hooks s_hooks;
-
-void startReadingWindowIcon()
-{
-    if (s_windowIconRequested)
-        return;
-    s_windowIconRequested = true;
-    auto promise = std::make_shared<std::promise<QIcon>>();
-    s_windowIcon = promise->get_future().share();
-    runInBackground([promise] { promise->set_value(QIcon(QStringLiteral(":/icons/sivane.ico"))); });
-}
-
-// Called before a window can be shown: from then on every window has the icon.
-void setWindowIconOnceRead()
-{
-    startReadingWindowIcon();
-    if (!s_windowIcon.valid())
-        return;
-    QApplication::setWindowIcon(s_windowIcon.get());
-    s_windowIcon = {};
-}
 
 // The message box, or the recorder a test has put in its place.
 int showMessageBox(const MessageBoxRequest &request, QMessageBox::Icon icon)
 {
     if (s_hooks.messageBox)
         return s_hooks.messageBox(request);
-    setWindowIconOnceRead();
     QMessageBox box(request.parent);
     box.setWindowTitle(request.title);
     box.setText(request.prompt);
@@ -127,18 +98,6 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
     return nullptr;
 }
 
-// The windows name the fonts of their descriptions; free faces, carried inside the program,
-// stand in for them so that text measures the same on every machine.
-void substituteFonts()
-{
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("PT Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    // The heavy face is the nearest free match to the width of the weight window's labels:
-    // each within 3 px of its designed width. Only its bold oblique style is carried, so
-    // every weight asked of it is drawn heavy, as the face it stands in for has no other.
-    QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Bitstream Vera Sans"));
-}
-
 } // namespace
 
 void check(Result code, const char *operation)
@@ -184,14 +143,6 @@ Result getText(const QLineEdit *box, QString &text)
 
 void load(QWidget *window)
 {
-    // The pictures and the icon are read beside the main thread from here, once the window
-    // is built: building it loads Qt's image decoders (the menu bar's style icons), and
-    // background threads reading pictures meanwhile would only keep the main thread waiting
-    // for the plugin loader.
-    startReadingWindowIcon();
-    const auto pictures = window->findChildren<PictureBox *>();
-    for (PictureBox *picture : pictures)
-        picture->decodeAhead();
     window->ensurePolished();
     applyTextColours(window);
     const auto labels = window->findChildren<QLabel *>();
@@ -207,7 +158,6 @@ void load(QWidget *window)
     // A main window's size follows its fixed client area and its menu bar.
     if (auto *main = qobject_cast<QMainWindow *>(window))
         main->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowIconOnceRead();
 }
 
 int msgBox(const QString &prompt, int buttons, const QString &title, QWidget *parent)
@@ -258,30 +208,23 @@ void invoke(const std::function<void()> &body)
 
 void initialise(QApplication &app)
 {
-#if defined(__GLIBC__)
-    // Blocks of 128 KiB and more (the layout of a long line of text, a decoded picture) are
-    // mapped on their own and go back to the system when freed. The C library would raise
-    // this threshold once such a block is freed, and the later ones would then stay in the
-    // heap as resident memory: some 2 MB after a thousand long pastes.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-#endif
     app.setApplicationName(QStringLiteral("Sivane"));
     app.setApplicationVersion(QString::fromLatin1(sivane::version));
     app.setDesktopFileName(QString::fromLatin1(sivane::appId));
-    substituteFonts();
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/sivane.ico")));
+    installFonts();
     // The window default font; the descriptions name only the fonts that differ from it.
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     // Glyphs hinted vertically only keep their designed widths, so labels sized to their text
     // measure the same whatever hinting the desktop asks for.
     font.setHintingPreference(QFont::PreferVerticalHinting);
-    installFonts(app, font);
+    app.setFont(withStandIn(font));
     QAccessible::installFactory(accessibleFactory);
 }
 
 int exec(QApplication &app)
 {
-    setWindowIconOnceRead();
     int code = s_exitCode.value_or(0);
     if (!s_ending)
         code = app.exec();

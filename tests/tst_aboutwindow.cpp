@@ -86,20 +86,20 @@ void tst_AboutWindow::controls_data()
     const QColor darkGrey(64, 64, 64);
     const QColor grey(128, 128, 128);
     QTest::newRow("frame with the caption About Me")
-        << u"Frame1"_s << QPoint(8, 8) << QSize(361, 217) << u"PT Sans"_s << 8.25 << false << false
-        << darkGrey;
+        << u"Frame1"_s << QPoint(8, 8) << QSize(361, 217) << u"PT Sans [PARA]"_s << 8.25 << false
+        << false << darkGrey;
     QTest::newRow("program name in a fixed box")
-        << u"Label1"_s << QPoint(144, 24) << QSize(145, 57) << u"Bitstream Vera Sans"_s << 26.25
-        << true << true << darkGrey;
-    QTest::newRow("author's name") << u"Label2"_s << QPoint(160, 64) << QSize() << u"PT Sans"_s
-                                   << 8.25 << true << false << grey;
+        << u"Label1"_s << QPoint(144, 24) << QSize(145, 57) << u"Bitstream Vera Sans [Bits]"_s
+        << 26.25 << true << true << darkGrey;
+    QTest::newRow("author's name") << u"Label2"_s << QPoint(160, 64) << QSize()
+                                   << u"PT Sans [PARA]"_s << 8.25 << true << false << grey;
     QTest::newRow("school line at its design place")
-        << u"Label3"_s << QPoint(216, 192) << QSize() << u"PT Sans"_s << 8.25 << false << false
-        << QColor();
-    QTest::newRow("e-mail caption") << u"Label4"_s << QPoint(144, 104) << QSize() << u"PT Sans"_s
-                                    << 8.25 << false << false << grey;
-    QTest::newRow("e-mail address") << u"Label5"_s << QPoint(144, 120) << QSize() << u"PT Sans"_s
-                                    << 12.0 << true << false << darkGrey;
+        << u"Label3"_s << QPoint(216, 192) << QSize() << u"PT Sans [PARA]"_s << 8.25 << false
+        << false << QColor();
+    QTest::newRow("e-mail caption") << u"Label4"_s << QPoint(144, 104) << QSize()
+                                    << u"PT Sans [PARA]"_s << 8.25 << false << false << grey;
+    QTest::newRow("e-mail address") << u"Label5"_s << QPoint(144, 120) << QSize()
+                                    << u"PT Sans [PARA]"_s << 12.0 << true << false << darkGrey;
     QTest::newRow("picture of the author") << u"Image1"_s << QPoint(24, 40) << QSize(80, 96)
                                            << QString() << 0.0 << false << false << QColor();
 }

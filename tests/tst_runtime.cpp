@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Sivane developers
-#include "runtime/background.h"
 #include "runtime/form.h"
 #include "runtime/runtime.h"
 #include "testsupport.h"
@@ -9,17 +8,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <future>
 #include <optional>
 #include <stdexcept>
-#include <vector>
-
-#if defined(Q_OS_LINUX)
-#include <sys/resource.h>
-#include <unistd.h>
-
-#include <cerrno>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -54,7 +44,6 @@ private slots:
     void endClosesEveryWindowAndStopsHandlers();
     void formShownAgainBeforeItsClosedWindowIsGoneBuildsANewOne();
     void autoSizedLabelFollowsItsText();
-    void backgroundWorkRunsBelowTheMainThread();
 
 private:
     std::optional<RuntimeRecorder> m_runtime;
@@ -80,7 +69,6 @@ void tst_Runtime::applicationIdentity()
 
 void tst_Runtime::windowIconIsThereWhenAWindowLoads()
 {
-    // The icon is read on a worker thread; a loaded window must not wait for it to show.
     QWidget window;
     runtime::load(&window);
     const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
@@ -198,39 +186,6 @@ void tst_Runtime::autoSizedLabelFollowsItsText()
     fixed->setGeometry(0, 0, 20, 10);
     runtime::setCaption(fixed, u"A much longer caption"_s);
     QCOMPARE(fixed->size(), QSize(20, 10));
-}
-
-// Background work only ever slows itself: it runs below the main thread, whose priority
-// stays as it was, and a pool thread is lowered once however many tasks it runs.
-void tst_Runtime::backgroundWorkRunsBelowTheMainThread()
-{
-#if defined(Q_OS_LINUX)
-    const auto niceOfThisThread = [] {
-        errno = 0;
-        const int nice = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
-        return errno == 0 ? nice : -100;
-    };
-    const int mainNice = niceOfThisThread();
-    QVERIFY(mainNice != -100);
-    if (mainNice >= 19)
-        QSKIP("The tests run at the lowest priority already");
-
-    std::vector<std::future<int>> seen;
-    for (int task = 0; task < 8; ++task) {
-        auto promise = std::make_shared<std::promise<int>>();
-        seen.push_back(promise->get_future());
-        runtime::runInBackground(
-            [promise, niceOfThisThread] { promise->set_value(niceOfThisThread()); });
-    }
-    const int first = seen.front().get();
-    QVERIFY2(first > mainNice,
-        qPrintable(QStringLiteral("background nice %1, main %2").arg(first).arg(mainNice)));
-    for (std::size_t task = 1; task < seen.size(); ++task)
-        QCOMPARE(seen[task].get(), first);
-    QCOMPARE(niceOfThisThread(), mainNice);
-#else
-    QSKIP("Thread priorities are lowered on Linux only");
-#endif
 }
 
 QTEST_MAIN(tst_Runtime)

@@ -124,14 +124,17 @@ void tst_WindowLayout::fontsResolveToTheBundledFaces_data()
     QTest::addColumn<qreal>("pointSize");
     QTest::addColumn<bool>("bold");
     QTest::newRow("instruction in the window font")
-        << u"Label24"_s << u"PT Sans"_s << 8.25 << false;
+        << u"Label24"_s << u"PT Sans [PARA]"_s << 8.25 << false;
     QTest::newRow("fact caption in the window font")
-        << u"Label7"_s << u"PT Sans"_s << 8.25 << false;
-    QTest::newRow("fact box in the window font") << u"txt3"_s << u"PT Sans"_s << 8.25 << false;
-    QTest::newRow("title in bold Arial") << u"Label1"_s << u"Liberation Sans"_s << 14.25 << true;
+        << u"Label7"_s << u"PT Sans [PARA]"_s << 8.25 << false;
+    QTest::newRow("fact box in the window font")
+        << u"txt3"_s << u"PT Sans [PARA]"_s << 8.25 << false;
+    QTest::newRow("title in bold Arial")
+        << u"Label1"_s << u"Liberation Sans [1ASC]"_s << 14.25 << true;
     QTest::newRow("name in large bold Arial")
-        << u"lblName"_s << u"Liberation Sans"_s << 20.25 << true;
-    QTest::newRow("discoverer in the window font") << u"dis"_s << u"PT Sans"_s << 8.25 << false;
+        << u"lblName"_s << u"Liberation Sans [1ASC]"_s << 20.25 << true;
+    QTest::newRow("discoverer in the window font")
+        << u"dis"_s << u"PT Sans [PARA]"_s << 8.25 << false;
 }
 
 void tst_WindowLayout::fontsResolveToTheBundledFaces()
