@@ -22,7 +22,7 @@ if [ ! -x "$build/sivane" ] || [ ! -x "$build/bench/floor/sivane_floor" ]; then
 fi
 if [ -z "${STARTCOUNT_INNER:-}" ]; then
     export STARTCOUNT_INNER=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build"
+    exec "$top/tools/xvfb.sh" "$0" "$build"
 fi
 
 out=$(mktemp -d)

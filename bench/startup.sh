@@ -39,5 +39,5 @@ if $busy; then
 else
     clock+=(--max-map-ratio 1.15 --max-memory-ratio 1.15)
 fi
-"${pin[@]}" xvfb-run -a -s "-screen 0 1024x768x24" "${pin[@]}" "${clock[@]}" \
+"${pin[@]}" "$top/tools/xvfb.sh" "${pin[@]}" "${clock[@]}" \
     "$build/bench/floor/sivane_floor" "$build/sivane" "$@"

@@ -24,7 +24,7 @@ if [ -z "${SIVANE_SCREENSHOT_INNER:-}" ]; then
         binary="$build/sivane"
     fi
     # Big enough for the window at twice its size.
-    SIVANE_SCREENSHOT_INNER=1 exec timeout 120 xvfb-run -a -s "-screen 0 1600x1200x24" \
+    SIVANE_SCREENSHOT_INNER=1 exec timeout 120 "$top/tools/xvfb.sh" -s "-screen 0 1600x1200x24" \
         "$0" "$(realpath -m "$out")" "$(realpath "$binary")"
 fi
 
