@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace runtime {
 
 QImage decodePicture(const QString &file, const QSize &size)
@@ -56,30 +58,41 @@ void PictureBox::click()
     emit clicked();
 }
 
-QPixmap PictureBox::shownPicture()
+QPixmap PictureBox::shownPicture(const QSize &size)
 {
-    const qreal pixelRatio = devicePixelRatioF();
-    const QSize size = (QSizeF(contentsRect().size()) * pixelRatio).toSize();
     if (size.isEmpty())
         return {};
-    if (m_shown.size() != size) {
+    if (m_shown.size() != size)
         m_shown = QPixmap::fromImage(decodePicture(m_picture, size));
-        m_shown.setDevicePixelRatio(pixelRatio);
-    }
     return m_shown;
 }
 
-void PictureBox::paintEvent(QPaintEvent *event)
+void PictureBox::paintEvent(QPaintEvent *)
 {
-    QFrame::paintEvent(event);
-    const QPixmap shown = m_picture.isEmpty() ? m_pixmap : shownPicture();
-    if (shown.isNull())
-        return;
     QPainter painter(this);
-    // Smooth scaling from the picture's own pixels keeps it clean at any screen scale; a
-    // picture decoded at the drawn size is copied as it is.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(contentsRect(), shown);
+    // The border and the picture are placed on whole device pixels. At a fractional scale the
+    // box's edges fall inside device pixels, and each Qt version rounds a one-pixel line there
+    // its own way (two device pixels, or one beside a row of the window's background). Boxes
+    // side by side share each rounded edge, so none overlaps or leaves a gap.
+    const QRectF exact = painter.deviceTransform().mapRect(QRectF(rect()));
+    const QRect device(QPoint(qRound(exact.left()), qRound(exact.top())),
+        QPoint(qRound(exact.right()) - 1, qRound(exact.bottom()) - 1));
+    painter.setWorldTransform(painter.deviceTransform().inverted());
+    const int line = std::max(1, qRound(devicePixelRatioF()));
+    const QRect inside = device.adjusted(line, line, -line, -line);
+    const QColor border = palette().color(QPalette::WindowText);
+    painter.fillRect(device.left(), device.top(), device.width(), line, border);
+    painter.fillRect(device.left(), inside.bottom() + 1, device.width(), line, border);
+    painter.fillRect(device.left(), inside.top(), line, inside.height(), border);
+    painter.fillRect(inside.right() + 1, inside.top(), line, inside.height(), border);
+
+    if (!m_picture.isEmpty()) {
+        painter.drawPixmap(inside.topLeft(), shownPicture(inside.size()));
+    } else if (!m_pixmap.isNull()) {
+        // Smooth scaling from the picture's own pixels keeps it clean at any screen scale.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(inside, m_pixmap);
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

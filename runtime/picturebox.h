@@ -47,11 +47,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap shownPicture();
+    // The named picture decoded at `size` device pixels, kept until the size changes.
+    QPixmap shownPicture(const QSize &size);
 
     QPixmap m_pixmap;
     QString m_picture;
-    QPixmap m_shown; // m_picture at the drawn size
+    QPixmap m_shown;
     bool m_pressed = false;
 };
 
