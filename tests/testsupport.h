@@ -35,7 +35,7 @@ public:
                 if (onEvent)
                     onEvent("box");
                 boxes << request;
-                return runtime::answerOk;
+                return runtime::Answer::Ok;
             };
         }
         hooks.quit = [this](int exitCode) {
