@@ -172,7 +172,7 @@ void load(QWidget *window)
     for (PictureBox *picture : pictures)
         picture->decodeAhead();
     window->ensurePolished();
-    applyTextColours(window);
+    applyColours(window);
     const auto labels = window->findChildren<QLabel *>();
     for (QLabel *label : labels) {
         if (label->property("autoSize").toBool()) {
