@@ -3,6 +3,7 @@
 #include "runtime/textcolour.h"
 
 #include <QEvent>
+#include <QLineEdit>
 #include <QPalette>
 #include <QScopedValueRollback>
 #include <QStyle>
@@ -34,7 +35,9 @@ double relativeLuminance(const QColor &colour)
 }
 
 // The palette a control is drawn with: what it inherits from the scheme, with its design
-// text colour made readable on its background.
+// text colour made readable on its background. The style draws a box's outline a shade
+// darker than the box's Window colour: on a window darker than its text the outline would
+// vanish into the window, so there a box takes its Window colour from the text instead.
 void colourControl(QWidget *control)
 {
     control->setPalette(QPalette());
@@ -44,6 +47,10 @@ void colourControl(QWidget *control)
         palette.setColor(control->foregroundRole(),
             readableColour(design, palette.color(control->backgroundRole())));
     }
+    const QColor text = palette.color(QPalette::WindowText);
+    if (qobject_cast<QLineEdit *>(control)
+        && palette.color(QPalette::Window).lightness() < text.lightness())
+        palette.setColor(QPalette::Window, text);
     control->setPalette(palette);
 }
 
@@ -57,7 +64,8 @@ public:
     {
         const auto controls = window->findChildren<QWidget *>();
         for (QWidget *control : controls) {
-            if (control->property(designColourProperty).isValid()) {
+            if (control->property(designColourProperty).isValid()
+                || qobject_cast<QLineEdit *>(control)) {
                 control->installEventFilter(this);
                 recolour(control);
             }

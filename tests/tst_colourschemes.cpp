@@ -27,8 +27,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // clang-format off
-// A dark scheme in the manner of the common desktops' dark themes, and a high-contrast one:
-// black background, white text, yellow highlight.
+// A dark scheme in the manner of the common desktops' dark themes, and two high-contrast
+// ones: white text on black with a yellow highlight, and black text on white with a blue one.
 QPalette darkPalette()
 {
     QPalette p(QColor(252, 252, 252), QColor(41, 44, 48), QColor(64, 69, 75), QColor(20, 22, 24),
@@ -47,6 +47,15 @@ QPalette highContrastPalette()
     p.setColor(QPalette::HighlightedText, Qt::black);
     return p;
 }
+
+QPalette blackOnWhitePalette()
+{
+    QPalette p(Qt::black, Qt::white, Qt::white, QColor(128, 128, 128), QColor(160, 160, 160),
+               Qt::black, Qt::blue, Qt::white, Qt::white);
+    p.setColor(QPalette::Highlight, Qt::blue);
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    return p;
+}
 // clang-format on
 
 QPalette scheme(const QString &name)
@@ -55,6 +64,8 @@ QPalette scheme(const QString &name)
         return darkPalette();
     if (name == u"high contrast"_s)
         return highContrastPalette();
+    if (name == u"black on white"_s)
+        return blackOnWhitePalette();
     return QApplication::style()->standardPalette();
 }
 
@@ -146,8 +157,7 @@ QList<Text> textsOf(QWidget *window)
     return texts;
 }
 
-// The lowest contrast of any text in the window as it is drawn now; every text is checked.
-double lowestContrast(QWidget *window, QString *failures)
+QImage rendering(QWidget *window)
 {
     const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     // SIVANE_SCHEME_SHOTS names a folder that keeps each rendering, for a person to look at.
@@ -155,6 +165,13 @@ double lowestContrast(QWidget *window, QString *failures)
         image.save(QDir(QString::fromLocal8Bit(dir))
                        .filePath(QString::fromUtf8(QTest::currentDataTag()) + u".png"_s));
     }
+    return image;
+}
+
+// The lowest contrast of any text in the window as it is drawn now; every text is checked.
+double lowestContrast(QWidget *window, QString *failures)
+{
+    const QImage image = rendering(window);
     double lowest = 21;
     QString lowestName;
     for (const Text &text : textsOf(window)) {
@@ -168,6 +185,26 @@ double lowestContrast(QWidget *window, QString *failures)
     }
     qInfo("lowest contrast %.2f:1 (%s)", lowest, qPrintable(lowestName));
     return lowest;
+}
+
+// Every box's edge against the window: the middle of its left, right and bottom sides (the
+// frame's top is broken by its caption). The style's outline in its own light scheme stands
+// out by 2:1; an edge must reach 1.5:1.
+void checkEdges(QWidget *window, QString *failures)
+{
+    const QImage image = rendering(window);
+    const QColor background = window->palette().color(QPalette::Window);
+    for (const QWidget *box : window->findChildren<QWidget *>()) {
+        if (!qobject_cast<const QLineEdit *>(box) && !qobject_cast<const QGroupBox *>(box))
+            continue;
+        const QRect r(box->mapTo(window, QPoint()), box->size());
+        for (const QPoint &at : { QPoint(r.left(), r.center().y()),
+                 QPoint(r.right(), r.center().y()), QPoint(r.center().x(), r.bottom()) }) {
+            const double contrast = runtime::contrastRatio(image.pixelColor(at), background);
+            if (contrast < 1.5)
+                *failures += u"%1 %2:1; "_s.arg(box->objectName()).arg(contrast, 0, 'f', 2);
+        }
+    }
 }
 
 std::unique_ptr<QWidget> openWindow(const QString &window)
@@ -202,8 +239,8 @@ private slots:
     void readableColour();
     void designColoursInALightScheme_data();
     void designColoursInALightScheme();
-    void everyTextIsReadable_data();
-    void everyTextIsReadable();
+    void textsAndBoxEdgesStandOut_data();
+    void textsAndBoxEdgesStandOut();
     void coloursFollowAChangeOfScheme_data();
     void coloursFollowAChangeOfScheme();
     void messageBoxesAreReadable_data();
@@ -317,29 +354,39 @@ void tst_ColourSchemes::designColoursInALightScheme()
     QTRY_COMPARE(widget->palette().color(QPalette::WindowText), colour);
 }
 
-void tst_ColourSchemes::everyTextIsReadable_data()
+void tst_ColourSchemes::textsAndBoxEdgesStandOut_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("scheme");
+    QTest::addColumn<bool>("edges"); // the boxes' edges rather than the texts
     for (const QString &window : { u"MAIN"_s, u"frmChange"_s, u"frmAbout"_s }) {
-        for (const QString &scheme : { u"light"_s, u"dark"_s, u"high contrast"_s }) {
-            QTest::addRow("%s in the %s scheme", qPrintable(window), qPrintable(scheme))
-                << window << scheme;
+        for (const QString &scheme :
+            { u"light"_s, u"dark"_s, u"high contrast"_s, u"black on white"_s }) {
+            QTest::addRow("%s texts in the %s scheme", qPrintable(window), qPrintable(scheme))
+                << window << scheme << false;
+        }
+        for (const QString &scheme : { u"high contrast"_s, u"black on white"_s }) {
+            QTest::addRow("%s box edges in the %s scheme", qPrintable(window), qPrintable(scheme))
+                << window << scheme << true;
         }
     }
 }
 
-void tst_ColourSchemes::everyTextIsReadable()
+void tst_ColourSchemes::textsAndBoxEdgesStandOut()
 {
     QFETCH(QString, window);
     QFETCH(QString, scheme);
+    QFETCH(bool, edges);
 
     QApplication::setPalette(::scheme(scheme));
     const std::unique_ptr<QWidget> shown = openWindow(window);
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
     QString failures;
-    lowestContrast(shown.get(), &failures);
+    if (edges)
+        checkEdges(shown.get(), &failures);
+    else
+        lowestContrast(shown.get(), &failures);
     QVERIFY2(failures.isEmpty(), qPrintable(failures));
 }
 
