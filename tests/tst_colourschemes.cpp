@@ -292,8 +292,8 @@ void tst_ColourSchemes::readableColour_data()
         << QColor(192, 0, 0) << dark << false;
     QTest::newRow("black on black turns white") << black << black << false;
     QTest::newRow("dark red on black just reads and stays") << QColor(192, 0, 0) << black << true;
-    QTest::newRow("light grey on white turns dark")
-        << QColor(200, 200, 200) << QColor(Qt::white) << false;
+    QTest::newRow("grey just under 3:1 on white turns dark")
+        << QColor(150, 150, 150) << QColor(Qt::white) << false;
     QTest::newRow("mid grey on mid grey moves away")
         << QColor(128, 128, 128) << QColor(120, 120, 120) << false;
 }
