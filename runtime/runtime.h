@@ -22,8 +22,8 @@ namespace runtime {
 void setCaption(QLabel *label, const QString &text);
 
 // Fits every auto-sized label of a freshly built window to its caption, fixes the window's
-// size, gives it a title bar with a close button only, and draws the design's text colours
-// so that they stay readable in the current colour scheme and in any that follows.
+// size, gives it a title bar with a close button only, and colours its controls so that the
+// design's texts stay readable and the boxes' edges visible in any colour scheme.
 void load(QWidget *window);
 
 // The message box's button sets, of which the program uses one, and its answers.
