@@ -60,13 +60,11 @@ MainWindow::~MainWindow() = default;
 void MainWindow::showPlanet(int record)
 {
     const catalogue::Planet &planet = catalogue::planet(record);
-    runtime::check(runtime::setCaption(m_ui->lblName, planet.name.toString()), "lblName.Caption");
-    runtime::check(runtime::setCaption(m_ui->dis, planet.discoverer.toString()), "dis.Caption");
-    runtime::check(runtime::setCaption(m_ui->dat, planet.discoveryDate.toString()), "dat.Caption");
-    for (int fact = 0; fact < catalogue::factCount; ++fact) {
-        runtime::check(
-            runtime::setText(m_factBoxes[fact], planet.facts[fact].toString()), "txt.Text");
-    }
+    runtime::setCaption(m_ui->lblName, planet.name.toString());
+    runtime::setCaption(m_ui->dis, planet.discoverer.toString());
+    runtime::setCaption(m_ui->dat, planet.discoveryDate.toString());
+    for (int fact = 0; fact < catalogue::factCount; ++fact)
+        m_factBoxes[fact]->setText(planet.facts[fact].toString());
 }
 
 void MainWindow::img1_Click()

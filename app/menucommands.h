@@ -13,7 +13,7 @@ void exit_Click();
 void change_Click();
 void us_Click();
 
-// The one form object of each secondary window, named after the window. Each starts empty
-// and is filled by the first command that shows its window.
+// The one form object of each secondary window, named after the window. Neither window is
+// loaded until the command that shows it.
 extern runtime::Form<WeightWindow> frmChange;
 extern runtime::Form<AboutWindow> frmAbout;

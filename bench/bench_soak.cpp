@@ -539,7 +539,7 @@ int main(int argc, char *argv[])
     // No box may wait for a user, and the program must not end under the benchmark.
     runtime::setHooks({ [](const runtime::MessageBoxRequest &) {
                            ++s_messageBoxes;
-                           return runtime::answerOk;
+                           return runtime::Answer::Ok;
                        },
         [](int) {} });
 

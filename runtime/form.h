@@ -2,30 +2,23 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #pragma once
 
-#include "runtime/runtime.h"
-
 #include <QPointer>
 #include <QShortcut>
 #include <QWidget>
 
 namespace runtime {
 
-// The one object of a secondary window class. It starts empty; create() fills it, and from
-// then on show() builds the window from its description whenever it is not loaded. Closing
-// the window unloads it (its controls are discarded), so the next show() gives the window in
-// its initial state. The object never makes a second copy of its window. Esc closes the
-// window as its close button does, while the window is the active one.
+// The one object of a secondary window class. show() builds the window from its description
+// whenever it is not loaded. Closing the window unloads it (its controls are discarded), so
+// the next show() gives the window in its initial state. The object never makes a second
+// copy of its window. Esc closes the window as its close button does, while the window is
+// the active one.
 template <typename Window> class Form
 {
 public:
-    bool isCreated() const { return m_created; }
-    void create() { m_created = true; }
-
     // Shows the window modeless and without an owner, and brings it to the front.
-    Result show()
+    void show()
     {
-        if (!m_created)
-            return failed;
         // A window the user has closed is already on its way out: Qt clears the attribute
         // when it schedules the deletion. Build a fresh one rather than revive it.
         if (m_window && !m_window->testAttribute(Qt::WA_DeleteOnClose))
@@ -39,14 +32,12 @@ public:
         m_window->show();
         m_window->raise();
         m_window->activateWindow();
-        return ok;
     }
 
     // The loaded window, or null while it is not loaded.
     Window *window() const { return m_window; }
 
 private:
-    bool m_created = false;
     QPointer<Window> m_window;
 };
 

@@ -14,7 +14,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
@@ -32,7 +31,7 @@ std::optional<int> s_exitCode;
 Hooks s_hooks;
 
 // The message box, or the recorder a test has put in its place.
-int showMessageBox(const MessageBoxRequest &request, QMessageBox::Icon icon)
+Answer showMessageBox(const MessageBoxRequest &request, QMessageBox::Icon icon)
 {
     if (s_hooks.messageBox)
         return s_hooks.messageBox(request);
@@ -46,7 +45,7 @@ int showMessageBox(const MessageBoxRequest &request, QMessageBox::Icon icon)
     box.setEscapeButton(static_cast<QAbstractButton *>(okButton));
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
-    return answerOk;
+    return Answer::Ok;
 }
 
 void realQuit(int exitCode)
@@ -100,16 +99,13 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
 
 } // namespace
 
-void check(Result code, const char *operation)
+void setCaption(QLabel *label, const QString &text)
 {
-    if (code < 0)
-        throw RuntimeError(std::string("Operation failed: ") + operation);
-}
-
-Result setCaption(QLabel *label, const QString &text)
-{
-    if (!label)
-        return failed;
+    Q_ASSERT(label);
+    if (!label) {
+        fatal(QStringLiteral("A caption was set on a label the window does not have"));
+        return;
+    }
     label->setText(text);
     if (label->property("autoSize").toBool()) {
         // An empty caption keeps the box the description gives for it.
@@ -122,29 +118,12 @@ Result setCaption(QLabel *label, const QString &text)
             label->resize(metrics.horizontalAdvance(text), metrics.height());
         }
     }
-    return ok;
-}
-
-Result setText(QLineEdit *box, const QString &text)
-{
-    if (!box)
-        return failed;
-    box->setText(text);
-    return ok;
-}
-
-Result getText(const QLineEdit *box, QString &text)
-{
-    if (!box)
-        return failed;
-    text = box->text();
-    return ok;
 }
 
 void load(QWidget *window)
 {
     window->ensurePolished();
-    applyTextColours(window);
+    applyColours(window);
     const auto labels = window->findChildren<QLabel *>();
     for (QLabel *label : labels) {
         if (label->property("autoSize").toBool()) {
@@ -160,7 +139,7 @@ void load(QWidget *window)
         main->layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-int msgBox(const QString &prompt, int buttons, const QString &title, QWidget *parent)
+Answer msgBox(const QString &prompt, Buttons buttons, const QString &title, QWidget *parent)
 {
     const MessageBoxRequest request { prompt, buttons,
         title.isEmpty() ? QCoreApplication::applicationName() : title, parent };
@@ -182,7 +161,7 @@ void fatal(const QString &message)
     // Nothing runs behind the report: from here on every handler is skipped.
     s_ending = true;
     std::fprintf(stderr, "sivane: run-time error: %s\n", qPrintable(message));
-    showMessageBox({ QStringLiteral("Run-time error:\n\n") + message, okOnly,
+    showMessageBox({ QStringLiteral("Run-time error:\n\n") + message, Buttons::OkOnly,
                        QCoreApplication::applicationName() },
         QMessageBox::Critical);
     closeAllAndQuit(1);

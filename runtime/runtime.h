@@ -5,67 +5,49 @@
 #include <QString>
 
 #include <functional>
-#include <stdexcept>
 #include <utility>
 
 class QApplication;
 class QLabel;
-class QLineEdit;
 class QWidget;
 
-// The thin layer every window stands on: the property operations with their result codes,
-// the message box, the end of the program and the single path by which an unexpected error
-// is reported. It owns no window; the windows call it, never the other way round.
+// The thin layer every window stands on: the message box, the end of the program and the
+// single path by which an unexpected error is reported. It owns no window; the windows call
+// it, never the other way round.
 namespace runtime {
 
-// Result of a property operation on a control or a form: negative means failure.
-using Result = int;
-inline constexpr Result ok = 0;
-inline constexpr Result failed = -1;
-
-// An error that no handler catches: the runtime reports it and ends the program.
-class RuntimeError : public std::runtime_error
-{
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Turns a failed operation into a run-time error; `operation` names it in the report.
-void check(Result code, const char *operation);
-
 // Sets a label's caption. A label marked "autoSize" in its window description fits its box
-// to the new text in its font, keeping its top-left corner.
-Result setCaption(QLabel *label, const QString &text);
-// Sets a text box's text; the box's change notification is raised at once.
-Result setText(QLineEdit *box, const QString &text);
-Result getText(const QLineEdit *box, QString &text);
+// to the new text in its font, keeping its top-left corner. A missing label is a broken
+// build: it is asserted, and reported through fatal() in every build.
+void setCaption(QLabel *label, const QString &text);
 
 // Fits every auto-sized label of a freshly built window to its caption, fixes the window's
-// size, gives it a title bar with a close button only, and draws the design's text colours
-// so that they stay readable in the current colour scheme and in any that follows.
+// size, gives it a title bar with a close button only, and colours its controls so that the
+// design's texts stay readable and the boxes' edges visible in any colour scheme.
 void load(QWidget *window);
 
-// Button sets of the message box; only one is used.
-inline constexpr int okOnly = 0;
-inline constexpr int answerOk = 1;
+// The message box's button sets, of which the program uses one, and its answers.
+enum class Buttons { OkOnly };
+enum class Answer { Ok };
 
 struct MessageBoxRequest
 {
     QString prompt;
-    int buttons = okOnly;
+    Buttons buttons = Buttons::OkOnly;
     QString title; // already defaulted to the application title
     QWidget *parent = nullptr; // the window the box opens over, if any
 };
 
 // Application-modal message box; an empty title means the application title. With a parent
-// it opens over that window. Returns the answer (answerOk for the one button set there is).
-int msgBox(const QString &prompt, int buttons = okOnly, const QString &title = {},
+// it opens over that window. Returns the button the user chose.
+Answer msgBox(const QString &prompt, Buttons buttons = Buttons::OkOnly, const QString &title = {},
     QWidget *parent = nullptr);
 
 // Ends the program: every window closes at once, no further handler runs, exit code 0.
 void end();
 
-// Reports an error that escaped a handler and ends the program with a non-zero exit code.
+// Reports an error that escaped a handler, or a failure only a broken build can cause, and
+// ends the program with a non-zero exit code.
 void fatal(const QString &message);
 
 // True once end() or fatal() has begun: from then on no handler runs.
@@ -92,7 +74,7 @@ int exec(QApplication &app);
 // without a modal box blocking them or the test process ending.
 struct Hooks
 {
-    std::function<int(const MessageBoxRequest &)> messageBox;
+    std::function<Answer(const MessageBoxRequest &)> messageBox;
     std::function<void(int exitCode)> quit;
 };
 void setHooks(Hooks hooks);

@@ -3,8 +3,9 @@
 #include "runtime/textcolour.h"
 
 #include <QEvent>
+#include <QLineEdit>
 #include <QPalette>
-#include <QPointer>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QWidget>
 
@@ -15,7 +16,6 @@ namespace runtime {
 namespace {
 
 constexpr char designColourProperty[] = "textColour";
-constexpr char designSheetProperty[] = "designStyleSheet";
 
 // Below this the design colour gives way; a replacement aims at the level for body text,
 // so that it reads clearly rather than just passing.
@@ -34,111 +34,81 @@ double relativeLuminance(const QColor &colour)
         + 0.0722 * channel(rgb.blueF());
 }
 
-QString cssColour(const QColor &colour)
-{
-    return QStringLiteral("rgb(%1, %2, %3)")
-        .arg(colour.red())
-        .arg(colour.green())
-        .arg(colour.blue());
-}
-
-// The control's style sheet from its description with the text colour added; unlike a
-// palette, a style sheet does not pass a frame's caption colour on to the labels inside it.
-// A sheet of bare declarations takes one more declaration; a sheet of rules takes one more
-// rule for the control's own class, which later in the sheet wins over the rules before it.
-QString sheetWithColour(const QWidget *control, const QString &designSheet, const QColor &colour)
-{
-    const QString declaration = QStringLiteral("color: ") + cssColour(colour) + u';';
-    if (designSheet.contains(u'{')) {
-        return designSheet + u'\n' + QString::fromLatin1(control->metaObject()->className())
-            + QStringLiteral(" { ") + declaration + QStringLiteral(" }");
-    }
-    QString sheet = designSheet.trimmed();
-    if (!sheet.isEmpty() && !sheet.endsWith(u';'))
-        sheet += u';';
-    return sheet.isEmpty() ? declaration : sheet + u' ' + declaration;
-}
-
+// The palette a control is drawn with: what it inherits from the scheme, with its design
+// text colour made readable on its background. The style draws a box's outline a shade
+// darker than the box's Window colour: on a window darker than its text the outline would
+// vanish into the window, so there a box takes its Window colour from the text instead.
 void colourControl(QWidget *control)
 {
+    control->setPalette(QPalette());
+    QPalette palette = control->palette();
     const QColor design = control->property(designColourProperty).value<QColor>();
-    if (!design.isValid())
-        return;
-    if (!control->property(designSheetProperty).isValid())
-        control->setProperty(designSheetProperty, control->styleSheet());
-    // Labels paint their own background and the frame caption sits on the window's: both
-    // are the Window colour of the control's palette, which it shares with the window.
-    const QColor background = control->palette().color(QPalette::Window);
-    const QString sheet = sheetWithColour(control,
-        control->property(designSheetProperty).toString(), readableColour(design, background));
-    if (sheet != control->styleSheet())
-        control->setStyleSheet(sheet);
-}
-
-void colourWindow(QWidget *window)
-{
-    colourControl(window);
-    const auto controls = window->findChildren<QWidget *>();
-    for (QWidget *control : controls)
-        colourControl(control);
-}
-
-// A control drawn through a style sheet keeps the palette it had when it was polished, so it
-// would go on painting the old scheme's background; polishing it anew on a fresh palette lets
-// it take the window's palette again. Parents come before their children.
-void refreshStyledPalettes(QWidget *window)
-{
-    const auto controls = window->findChildren<QWidget *>();
-    for (QWidget *control : controls) {
-        if (!control->testAttribute(Qt::WA_StyleSheet))
-            continue;
-        QStyle *style = control->style();
-        style->unpolish(control);
-        control->setPalette(QPalette());
-        style->polish(control);
+    if (design.isValid()) {
+        palette.setColor(control->foregroundRole(),
+            readableColour(design, palette.color(control->backgroundRole())));
     }
+    const QColor text = palette.color(QPalette::WindowText);
+    if (qobject_cast<QLineEdit *>(control)
+        && palette.color(QPalette::Window).lightness() < text.lightness())
+        palette.setColor(QPalette::Window, text);
+    control->setPalette(palette);
 }
 
-// Colours the window again after its palette has changed. The window hears of the change
-// before its controls take the new palette, so the colours are decided once the event has
-// gone round.
-class PaletteWatcher : public QObject
+// Colours the window's controls again whenever their palettes change.
+class ColourKeeper : public QObject
 {
 public:
-    static constexpr char name[] = "textColourWatcher";
-
-    explicit PaletteWatcher(QWidget *window)
+    explicit ColourKeeper(QWidget *window)
         : QObject(window)
         , m_window(window)
     {
-        setObjectName(QLatin1String(name));
+        const auto controls = window->findChildren<QWidget *>();
+        for (QWidget *control : controls) {
+            if (control->property(designColourProperty).isValid()
+                || qobject_cast<QLineEdit *>(control)) {
+                control->installEventFilter(this);
+                recolour(control);
+            }
+        }
         window->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_window && !m_pending
-            && (event->type() == QEvent::PaletteChange
-                || event->type() == QEvent::ApplicationPaletteChange)) {
-            m_pending = true;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    m_pending = false;
-                    if (m_window) {
-                        refreshStyledPalettes(m_window);
-                        colourWindow(m_window);
-                    }
-                },
-                Qt::QueuedConnection);
+        if (event->type() != QEvent::PaletteChange || m_recolouring)
+            return false;
+        if (watched != m_window) {
+            recolour(static_cast<QWidget *>(watched));
+            return false;
+        }
+        // A control drawn through a style sheet takes no palette from its parent: it hears of
+        // a new scheme only through the window.
+        const auto controls = m_window->findChildren<QWidget *>();
+        for (QWidget *control : controls) {
+            if (control->testAttribute(Qt::WA_StyleSheet))
+                recolour(control);
         }
         return false;
     }
 
 private:
-    QPointer<QWidget> m_window;
-    bool m_pending = false;
+    void recolour(QWidget *control)
+    {
+        // Setting the palette raises the event again; the colours are settled by then.
+        const QScopedValueRollback<bool> recolouring(m_recolouring, true);
+        // A style sheet reads the palette(...) colours it names when its control is polished,
+        // and puts back the palette it found then when the control is unpolished.
+        const bool ownSheet = !control->styleSheet().isEmpty();
+        if (ownSheet)
+            control->style()->unpolish(control);
+        colourControl(control);
+        if (ownSheet)
+            control->style()->polish(control);
+    }
+
+    QWidget *m_window;
+    bool m_recolouring = false;
 };
 
 } // namespace
@@ -171,12 +141,9 @@ QColor readableColour(const QColor &design, const QColor &background)
     return readable.toRgb();
 }
 
-void applyTextColours(QWidget *window)
+void applyColours(QWidget *window)
 {
-    colourWindow(window);
-    if (!window->findChild<QObject *>(
-            QLatin1String(PaletteWatcher::name), Qt::FindDirectChildrenOnly))
-        new PaletteWatcher(window);
+    new ColourKeeper(window);
 }
 
 } // namespace runtime

@@ -17,6 +17,13 @@ inline void initialiseRuntimeForTests()
     runtime::initialise(*static_cast<QApplication *>(QCoreApplication::instance()));
 }
 
+// Whether a family that a font resolved to is the bundled face `bundled` ("PT Sans [PARA]"):
+// Qt adds the foundry to the name only where another foundry has faces of that family too.
+inline bool isBundledFace(const QString &resolved, const QString &bundled)
+{
+    return resolved == bundled || bundled.startsWith(resolved + QStringLiteral(" ["));
+}
+
 // Stands in for the message box and the end of the program while it lives, so that no modal
 // box waits for a user and no test ends the test process; it records what was asked of them.
 // Its end restores the real ones and forgets that the program was ending.
@@ -35,7 +42,7 @@ public:
                 if (onEvent)
                     onEvent("box");
                 boxes << request;
-                return runtime::answerOk;
+                return runtime::Answer::Ok;
             };
         }
         hooks.quit = [this](int exitCode) {

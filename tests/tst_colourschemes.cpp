@@ -55,6 +55,8 @@ QPalette scheme(const QString &name)
         return darkPalette();
     if (name == u"high contrast"_s)
         return highContrastPalette();
+    if (name == u"black on white"_s) // high contrast the other way, the rest derived
+        return QPalette(Qt::black, Qt::white);
     return QApplication::style()->standardPalette();
 }
 
@@ -146,8 +148,7 @@ QList<Text> textsOf(QWidget *window)
     return texts;
 }
 
-// The lowest contrast of any text in the window as it is drawn now; every text is checked.
-double lowestContrast(QWidget *window, QString *failures)
+QImage rendering(QWidget *window)
 {
     const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     // SIVANE_SCHEME_SHOTS names a folder that keeps each rendering, for a person to look at.
@@ -155,6 +156,13 @@ double lowestContrast(QWidget *window, QString *failures)
         image.save(QDir(QString::fromLocal8Bit(dir))
                        .filePath(QString::fromUtf8(QTest::currentDataTag()) + u".png"_s));
     }
+    return image;
+}
+
+// The lowest contrast of any text in the window as it is drawn now; every text is checked.
+double lowestContrast(QWidget *window, QString *failures)
+{
+    const QImage image = rendering(window);
     double lowest = 21;
     QString lowestName;
     for (const Text &text : textsOf(window)) {
@@ -168,6 +176,26 @@ double lowestContrast(QWidget *window, QString *failures)
     }
     qInfo("lowest contrast %.2f:1 (%s)", lowest, qPrintable(lowestName));
     return lowest;
+}
+
+// Every box's edge against the window: the middle of its left, right and bottom sides (the
+// frame's top is broken by its caption). The style's outline in its own light scheme stands
+// out by 2:1; an edge must reach 1.5:1.
+void checkEdges(QWidget *window, QString *failures)
+{
+    const QImage image = rendering(window);
+    const QColor background = window->palette().color(QPalette::Window);
+    for (const QWidget *box : window->findChildren<QWidget *>()) {
+        if (!qobject_cast<const QLineEdit *>(box) && !qobject_cast<const QGroupBox *>(box))
+            continue;
+        const QRect r(box->mapTo(window, QPoint()), box->size());
+        for (const QPoint &at : { QPoint(r.left(), r.center().y()),
+                 QPoint(r.right(), r.center().y()), QPoint(r.center().x(), r.bottom()) }) {
+            const double contrast = runtime::contrastRatio(image.pixelColor(at), background);
+            if (contrast < 1.5)
+                *failures += u"%1 %2:1; "_s.arg(box->objectName()).arg(contrast, 0, 'f', 2);
+        }
+    }
 }
 
 std::unique_ptr<QWidget> openWindow(const QString &window)
@@ -202,8 +230,8 @@ private slots:
     void readableColour();
     void designColoursInALightScheme_data();
     void designColoursInALightScheme();
-    void everyTextIsReadable_data();
-    void everyTextIsReadable();
+    void textsAndBoxEdgesStandOut_data();
+    void textsAndBoxEdgesStandOut();
     void coloursFollowAChangeOfScheme_data();
     void coloursFollowAChangeOfScheme();
     void messageBoxesAreReadable_data();
@@ -255,8 +283,8 @@ void tst_ColourSchemes::readableColour_data()
         << QColor(192, 0, 0) << dark << false;
     QTest::newRow("black on black turns white") << black << black << false;
     QTest::newRow("dark red on black just reads and stays") << QColor(192, 0, 0) << black << true;
-    QTest::newRow("light grey on white turns dark")
-        << QColor(200, 200, 200) << QColor(Qt::white) << false;
+    QTest::newRow("grey just under 3:1 on white turns dark")
+        << QColor(150, 150, 150) << QColor(Qt::white) << false;
     QTest::newRow("mid grey on mid grey moves away")
         << QColor(128, 128, 128) << QColor(120, 120, 120) << false;
 }
@@ -288,16 +316,10 @@ void tst_ColourSchemes::designColoursInALightScheme_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QColor>("colour");
     QTest::newRow("planet name in red") << u"MAIN"_s << u"lblName"_s << QColor(255, 0, 0);
-    QTest::newRow("discoverer in dark red") << u"MAIN"_s << u"dis"_s << QColor(192, 0, 0);
-    QTest::newRow("date in dark red") << u"MAIN"_s << u"dat"_s << QColor(192, 0, 0);
     QTest::newRow("weight prompt in dark grey")
         << u"frmChange"_s << u"Label1"_s << QColor(64, 64, 64);
-    QTest::newRow("Jupiter in black") << u"frmChange"_s << u"Label5"_s << QColor(0, 0, 0);
     QTest::newRow("About frame caption") << u"frmAbout"_s << u"Frame1"_s << QColor(64, 64, 64);
-    QTest::newRow("program name") << u"frmAbout"_s << u"Label1"_s << QColor(64, 64, 64);
     QTest::newRow("author's name") << u"frmAbout"_s << u"Label2"_s << QColor(128, 128, 128);
-    QTest::newRow("e-mail caption") << u"frmAbout"_s << u"Label4"_s << QColor(128, 128, 128);
-    QTest::newRow("e-mail address") << u"frmAbout"_s << u"Label5"_s << QColor(64, 64, 64);
 }
 
 void tst_ColourSchemes::designColoursInALightScheme()
@@ -317,29 +339,39 @@ void tst_ColourSchemes::designColoursInALightScheme()
     QTRY_COMPARE(widget->palette().color(QPalette::WindowText), colour);
 }
 
-void tst_ColourSchemes::everyTextIsReadable_data()
+void tst_ColourSchemes::textsAndBoxEdgesStandOut_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("scheme");
+    QTest::addColumn<bool>("edges"); // the boxes' edges rather than the texts
     for (const QString &window : { u"MAIN"_s, u"frmChange"_s, u"frmAbout"_s }) {
-        for (const QString &scheme : { u"light"_s, u"dark"_s, u"high contrast"_s }) {
-            QTest::addRow("%s in the %s scheme", qPrintable(window), qPrintable(scheme))
-                << window << scheme;
+        for (const QString &scheme :
+            { u"light"_s, u"dark"_s, u"high contrast"_s, u"black on white"_s }) {
+            QTest::addRow("%s texts in the %s scheme", qPrintable(window), qPrintable(scheme))
+                << window << scheme << false;
+        }
+        for (const QString &scheme : { u"high contrast"_s, u"black on white"_s }) {
+            QTest::addRow("%s box edges in the %s scheme", qPrintable(window), qPrintable(scheme))
+                << window << scheme << true;
         }
     }
 }
 
-void tst_ColourSchemes::everyTextIsReadable()
+void tst_ColourSchemes::textsAndBoxEdgesStandOut()
 {
     QFETCH(QString, window);
     QFETCH(QString, scheme);
+    QFETCH(bool, edges);
 
     QApplication::setPalette(::scheme(scheme));
     const std::unique_ptr<QWidget> shown = openWindow(window);
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
     QString failures;
-    lowestContrast(shown.get(), &failures);
+    if (edges)
+        checkEdges(shown.get(), &failures);
+    else
+        lowestContrast(shown.get(), &failures);
     QVERIFY2(failures.isEmpty(), qPrintable(failures));
 }
 
@@ -403,9 +435,8 @@ void tst_ColourSchemes::messageBoxesAreReadable()
         lowestContrast(box, &failures);
         box->done(0);
     });
-    // Outside an event loop a fatal error is a failed handler.
     if (error)
-        runtime::invoke([] { throw runtime::RuntimeError("Operation failed: txt.Text"); });
+        runtime::fatal(u"Unexpected error"_s);
     else
         runtime::msgBox(u"Thank You For Your Visit."_s);
     QVERIFY(user.seen());

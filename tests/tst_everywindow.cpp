@@ -161,6 +161,7 @@ void tst_EveryWindow::captionsAreTheDesigns()
         QVERIFY2(label->width() >= textSize.width(), "the caption is cut off");
 
     if (QWidget *named = label->buddy()) {
+        QCOMPARE(named->y(), label->y()); // the box a caption names stands on its row
         QAccessibleInterface *box = QAccessible::queryAccessibleInterface(named);
         QVERIFY(box);
         QCOMPARE(box->text(QAccessible::Name), caption);

@@ -39,8 +39,8 @@ private slots:
     void applicationIdentity();
     void windowIconIsThereWhenAWindowLoads();
     void messageBoxDefaultsToTheApplicationTitle();
-    void errorEscapingAHandlerIsReportedAndEndsTheProgram_data();
-    void errorEscapingAHandlerIsReportedAndEndsTheProgram();
+    void failedHandlerIsReportedAndEndsTheProgram_data();
+    void failedHandlerIsReportedAndEndsTheProgram();
     void endClosesEveryWindowAndStopsHandlers();
     void formShownAgainBeforeItsClosedWindowIsGoneBuildsANewOne();
     void autoSizedLabelFollowsItsText();
@@ -79,39 +79,39 @@ void tst_Runtime::windowIconIsThereWhenAWindowLoads()
 
 void tst_Runtime::messageBoxDefaultsToTheApplicationTitle()
 {
-    QCOMPARE(runtime::msgBox(u"Hello"_s), runtime::answerOk);
-    runtime::msgBox(u"Hello"_s, runtime::okOnly, u"Other"_s);
+    runtime::msgBox(u"Hello"_s);
+    runtime::msgBox(u"Hello"_s, runtime::Buttons::OkOnly, u"Other"_s);
     QCOMPARE(m_runtime->boxes.size(), 2);
     QCOMPARE(m_runtime->boxes[0].title, u"Sivane"_s);
     QCOMPARE(m_runtime->boxes[0].prompt, u"Hello"_s);
-    QCOMPARE(m_runtime->boxes[0].buttons, runtime::okOnly);
     QCOMPARE(m_runtime->boxes[1].title, u"Other"_s);
     QVERIFY(m_runtime->exitCodes.isEmpty());
 }
 
-void tst_Runtime::errorEscapingAHandlerIsReportedAndEndsTheProgram_data()
+void tst_Runtime::failedHandlerIsReportedAndEndsTheProgram_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("reported");
     QTest::newRow("standard exception") << 0 << u"record 12 missing"_s;
-    QTest::newRow("run-time error") << 1 << u"Operation failed: Show"_s;
-    QTest::newRow("anything else thrown") << 2 << u"Unexpected error"_s;
+    QTest::newRow("anything else thrown") << 1 << u"Unexpected error"_s;
+    QTest::newRow("caption for a label the build lacks") << 2 << u"label the window does not"_s;
 }
 
-void tst_Runtime::errorEscapingAHandlerIsReportedAndEndsTheProgram()
+void tst_Runtime::failedHandlerIsReportedAndEndsTheProgram()
 {
     QFETCH(int, kind);
     QFETCH(QString, reported);
-    bool afterThrow = false;
+#if !defined(QT_NO_DEBUG)
+    if (kind == 2)
+        QSKIP("A debug build stops at the assertion");
+#endif
     runtime::invoke([&] {
         if (kind == 0)
             throw std::out_of_range("record 12 missing");
         if (kind == 1)
-            runtime::check(runtime::failed, "Show");
-        throw 42;
-        afterThrow = true;
+            throw 42;
+        runtime::setCaption(nullptr, u"Mars"_s);
     });
-    QVERIFY(!afterThrow);
     QCOMPARE(m_runtime->boxes.size(), 1);
     QCOMPARE(m_runtime->boxes[0].title, u"Sivane"_s);
     QVERIFY2(m_runtime->boxes[0].prompt.contains(reported), qPrintable(m_runtime->boxes[0].prompt));
@@ -150,15 +150,14 @@ void tst_Runtime::endClosesEveryWindowAndStopsHandlers()
 void tst_Runtime::formShownAgainBeforeItsClosedWindowIsGoneBuildsANewOne()
 {
     runtime::Form<ScratchWindow> form;
-    form.create();
-    QCOMPARE(form.show(), runtime::ok);
+    form.show();
     QPointer<ScratchWindow> first = form.window();
     QVERIFY(first);
     first->box->setText(u"typed"_s);
 
     first->close();
     QVERIFY(first);
-    QCOMPARE(form.show(), runtime::ok);
+    form.show();
     QVERIFY(form.window() != first.data());
     QVERIFY(form.window()->isVisible());
     QCOMPARE(form.window()->box->text(), QString());
@@ -172,7 +171,7 @@ void tst_Runtime::autoSizedLabelFollowsItsText()
     auto *label = new QLabel(&parent);
     label->setProperty("autoSize", true);
     label->setGeometry(30, 40, 9, 32);
-    QCOMPARE(runtime::setCaption(label, u"Neptune"_s), runtime::ok);
+    runtime::setCaption(label, u"Neptune"_s);
     QCOMPARE(label->pos(), QPoint(30, 40));
     QCOMPARE(label->width(), label->fontMetrics().horizontalAdvance(u"Neptune"_s));
     const int wide = label->width();

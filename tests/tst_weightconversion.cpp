@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -317,10 +318,10 @@ void tst_WeightConversion::labelsFitBesideTheirBoxes()
     }
 
     const QFont prompt = window.findChild<QLabel *>(u"Label1"_s)->font();
-    QCOMPARE(prompt.pointSizeF(), 11.25);
+    QCOMPARE(QFontInfo(prompt).pixelSize(), 15);
     QVERIFY(prompt.bold() && prompt.italic());
     const QFont body = window.findChild<QLabel *>(u"Label5"_s)->font();
-    QCOMPARE(body.pointSizeF(), 9.75);
+    QCOMPARE(QFontInfo(body).pixelSize(), 13);
     QVERIFY(!body.bold() && body.italic());
 }
 

@@ -49,8 +49,7 @@ WeightWindow::~WeightWindow() = default;
 
 void WeightWindow::Text1_Change()
 {
-    QString earthText;
-    runtime::check(runtime::getText(m_ui->Text1, earthText), "Text1.Text");
+    const QString earthText = m_ui->Text1->text();
     // The user's decimal separator, read as well as the full stop and written in the results;
     // QLocale() is the system locale unless a test pins another.
     const QString decimalPoint = QLocale().decimalPoint();
@@ -65,19 +64,18 @@ void WeightWindow::Text1_Change()
             // Results already shown stay; the boxes this weight cannot fill are emptied so
             // that none of them goes on showing a result of an earlier weight.
             for (int later = step; later < weight::bodyCount; ++later)
-                runtime::check(runtime::setText(m_resultBoxes[later], QString()), "Text.Text");
+                m_resultBoxes[later]->setText(QString());
             // Said once when the weight becomes too large: a box on every key would take the
             // keys the user types to bring it back in range.
             if (!std::exchange(m_tooLarge, true)) {
                 runtime::msgBox(QStringLiteral("This weight is too large to convert.\n"
                                                "Please enter a smaller weight."),
-                    runtime::okOnly, QString(), this);
+                    runtime::Buttons::OkOnly, QString(), this);
             }
             return;
         }
         const std::u16string text = runtime::numberToText(*product, view(decimalPoint));
-        runtime::check(
-            runtime::setText(m_resultBoxes[step], QString::fromStdU16String(text)), "Text.Text");
+        m_resultBoxes[step]->setText(QString::fromStdU16String(text));
     }
     m_tooLarge = false;
 }
