@@ -17,11 +17,12 @@ namespace {
 bool isHidden(char32_t c)
 {
     const QChar::Category category = QChar::category(c);
-    return category == QChar::Other_Format || category == QChar::Other_Control;
+    return category == QChar::Other_Format || category == QChar::Other_Control
+        || isDefaultIgnorable(c);
 }
 
-// Keeps out of the box what it could not show as it is: format and control characters, and
-// the first half of a surrogate pair that the maximum length cut off.
+// Keeps out of the box what it could not show as it is: format, control and default-ignorable
+// characters, and the first half of a surrogate pair that the maximum length cut off.
 class VisibleText : public QValidator
 {
 public:

@@ -15,9 +15,9 @@ namespace runtime {
 // The Unicode properties of the text-to-number rule, from Qt's tables.
 const UnicodeProperties &unicodeProperties();
 
-// An editable text box whose text is what it shows. Format and control characters are
-// removed as they are typed or pasted, so no direction override can reorder what is shown,
-// and a paste cut at the maximum length never keeps half of a surrogate pair.
+// An editable text box whose text is what it shows. Format, control and default-ignorable
+// characters are removed as they are typed or pasted, so no direction override can reorder
+// what is shown, and a paste cut at the maximum length never keeps half of a surrogate pair.
 //
 // Its undo history is its own and bounded: the last undoSteps edits, holding at most
 // undoCharacters characters of saved text. Undo and Redo (keys and context menu) use it; the

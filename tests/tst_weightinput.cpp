@@ -175,6 +175,7 @@ void tst_WeightInput::shownTextIsConverted_data()
     QTest::newRow("mathematical digits beyond 16 bits") << u"\U0001D7D5\U0001D7CE"_s << u"25.9"_s;
     QTest::newRow("no-break space")                     << u"1\u00A0000"_s << u"370"_s;
     QTest::newRow("line separator, shown as a space")   << u"1\u2028000"_s << u"370"_s;
+    QTest::newRow("minus sign")                         << u"\u221270"_s << u"-25.9"_s;
     // clang-format on
 }
 
@@ -192,19 +193,25 @@ void tst_WeightInput::shownTextIsConverted()
     QCOMPARE(box(window, u"Text2"_s)->text(), mercury);
 }
 
-// Pasted or typed, a format or control character never reaches the box, so the box shows
-// the digits in the order they are converted.
+// Pasted or typed, a format, control or default-ignorable character never reaches the box,
+// so the box shows the digits in the order they are converted.
 void tst_WeightInput::invisibleCharactersAreRemoved_data()
 {
     QTest::addColumn<QString>("invisible");
 
     // clang-format off
-    QTest::newRow("zero-width space")        << u"\u200B"_s;
-    QTest::newRow("right-to-left override")  << u"\u202E"_s;
-    QTest::newRow("byte-order mark")         << u"\uFEFF"_s;
-    QTest::newRow("language tag, beyond 16 bits") << u"\U000E0001"_s;
-    QTest::newRow("tab")                     << u"\t"_s;
-    QTest::newRow("escape")                  << u"\u001B"_s;
+    QTest::newRow("zero-width space")                  << u"\u200B"_s;
+    QTest::newRow("right-to-left override")            << u"\u202E"_s;
+    QTest::newRow("byte-order mark")                   << u"\uFEFF"_s;
+    QTest::newRow("language tag, beyond 16 bits")      << u"\U000E0001"_s;
+    QTest::newRow("tab")                               << u"\t"_s;
+    QTest::newRow("escape")                            << u"\u001B"_s;
+    QTest::newRow("combining grapheme joiner")         << u"\u034F"_s;
+    QTest::newRow("text variation selector")           << u"\uFE0E"_s;
+    QTest::newRow("emoji variation selector")          << u"\uFE0F"_s;
+    QTest::newRow("variation selector beyond 16 bits") << u"\U000E0100"_s;
+    QTest::newRow("Hangul filler")                     << u"\u3164"_s;
+    QTest::newRow("half-width Hangul filler")          << u"\uFFA0"_s;
     // clang-format on
 }
 
