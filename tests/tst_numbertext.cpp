@@ -594,7 +594,6 @@ void tst_NumberText::invisibleCharactersAreSkipped_data()
     QTest::newRow("next line")                  << u"\u0085"_s;
     QTest::newRow("null")                       << QString(QChar(0));
     QTest::newRow("combining grapheme joiner")  << u"\u034F"_s;
-    QTest::newRow("first variation selector")   << u"\uFE00"_s;
     QTest::newRow("text variation selector")    << u"\uFE0E"_s;
     QTest::newRow("emoji variation selector")   << u"\uFE0F"_s;
     QTest::newRow("variation selector 17")      << u"\U000E0100"_s;
@@ -603,9 +602,6 @@ void tst_NumberText::invisibleCharactersAreSkipped_data()
     QTest::newRow("Hangul jungseong filler")    << u"\u1160"_s;
     QTest::newRow("Hangul filler")              << u"\u3164"_s;
     QTest::newRow("half-width Hangul filler")   << u"\uFFA0"_s;
-    QTest::newRow("Khmer inherent vowel")       << u"\u17B4"_s;
-    QTest::newRow("Mongolian selector FVS1")    << u"\u180B"_s;
-    QTest::newRow("reserved ignorable U+FFF0")  << u"\uFFF0"_s;
     // clang-format on
 }
 
