@@ -181,8 +181,8 @@ void TextBox::keyPressEvent(QKeyEvent *event)
 }
 
 // The standard menu, with its Undo and Redo turned to this box's own history. They are the
-// first two actions of an editable box's menu; their texts are translated, and Qt gives them
-// no object names.
+// first two actions of an editable box's menu in Qt 6.4 and 6.8 alike; their texts are
+// translated, and Qt 6.4 gives them no object names.
 void TextBox::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
