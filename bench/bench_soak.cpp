@@ -27,11 +27,14 @@
 // resident memory flat once the caches are warm, and every single event must be handled in
 // under one frame (16 ms). It prints figures and exits non-zero if a target or a result is
 // missed. Run it offscreen; "--scale N" divides every count by N for a quick look, and
-// "--only PHASE" runs one phase: clicks, typing, pastes, windows or bursts.
+// "--only PHASE" runs one phase: clicks, typing, pastes, identical, nearly-identical, windows
+// or bursts.
 namespace {
 
 constexpr double frameMs = 16.0;
-constexpr double growthLimitKiB = 1024.0;
+constexpr long growthLimitKiB = 1024;
+// 200 pastes that fill the box would keep some 200 MiB if either undo history kept them.
+constexpr long repeatedPasteLimitKiB = 4096;
 
 int s_scale = 1;
 int s_failures = 0;
@@ -157,8 +160,8 @@ public:
         m_heapBefore = heapKiB();
     }
 
-    // Prints the growth since startMeasuring(); only a judged figure must stay under 1 MB.
-    void finish(const char *when = "after", bool judged = true)
+    // Prints the growth since startMeasuring(); only a judged figure must stay under the limit.
+    void finish(const char *when = "after", bool judged = true, long limitKiB = growthLimitKiB)
     {
         settle();
         const long after = residentKiB();
@@ -166,8 +169,8 @@ public:
         std::printf("  resident memory %ld KiB before, %ld KiB %s: growth %+ld KiB"
                     " (heap in use %+ld KiB)\n",
             m_before, after, when, growth, heapKiB() - m_heapBefore);
-        if (judged && growth >= growthLimitKiB)
-            fail("resident memory grew by 1 MB or more");
+        if (judged && growth >= limitKiB)
+            fail("resident memory grew beyond its limit");
     }
 
 private:
@@ -387,6 +390,50 @@ void pasteWeights()
     settle();
 }
 
+// One long weight pasted over the whole text again and again, or one that differs from the
+// last in a single digit, with nothing typed between: neither undo history may keep them.
+void repeatPastes(bool nearlyIdentical)
+{
+    Phase phase(nearlyIdentical
+            ? "Pasting nearly identical long weights, the weight window open"
+            : "Pasting one long weight again and again, the weight window open");
+    change_Click();
+    WeightWindow *window = frmChange.window();
+    if (!window) {
+        fail("Tools > Change Weight showed no window");
+        return;
+    }
+    auto *input = static_cast<QLineEdit *>(child(window, "Text1"));
+    auto *mercury = static_cast<QLineEdit *>(child(window, "Text2"));
+    const QString weight = QStringLiteral("70.") + QString(32764, QLatin1Char('0'));
+    EventTimes times;
+    const auto pasteOne = [&](int i, bool timed) {
+        QString text = weight;
+        // A digit far past the fifteenth, so that every paste still reads as 70 kg.
+        if (nearlyIdentical)
+            text[32766 - i % 16000] = QLatin1Char(char('1' + i % 9));
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
+        const auto paste = [&] { QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier); };
+        if (timed)
+            times.time(paste);
+        else
+            paste();
+        if (input->text() != text || mercury->text() != QLatin1String("25.9"))
+            fail("a long paste was not taken whole or gave the wrong weight");
+    };
+    for (int i = 0; i < scaled(20); ++i)
+        pasteOne(i, false);
+    times.prepare(std::size_t(scaled(200)));
+    phase.startMeasuring();
+    for (int i = 0; i < scaled(200); ++i)
+        pasteOne(i, true);
+    times.report("pasting 32,767 characters over them", false);
+    phase.finish("with the window open", true, repeatedPasteLimitKiB);
+    window->close();
+    settle();
+}
+
 template <typename Window>
 void openAndClose(runtime::Form<Window> &form, void (*command)(), const char *title)
 {
@@ -558,6 +605,10 @@ int main(int argc, char *argv[])
         typeWeights();
     if (runs("pastes"))
         pasteWeights();
+    if (runs("identical"))
+        repeatPastes(false);
+    if (runs("nearly-identical"))
+        repeatPastes(true);
     if (runs("windows")) {
         openAndClose(frmChange, &change_Click, "Opening and closing the weight window");
         openAndClose(frmAbout, &us_Click, "Opening and closing the About window");

@@ -19,13 +19,15 @@
 //
 // The Unicode properties come from a small stand-in below, not from Qt: it holds digit runs
 // of several scripts (one beyond the 16-bit range), the separators and a choice of
-// format characters, enough to reach every path of the parser. The byte pairs are read with
+// format characters, enough to reach every path of the parser. Like them, the
+// default-ignorable characters are taken as given (runtime::isDefaultIgnorable): the
+// reference checks how the text is read, not the tables. The byte pairs are read with
 // the full stop alone and with one other decimal separator, chosen by the input's length.
 //
 // The reference takes the rule at its word: it decodes the text into characters, deletes
-// every blank (separators, control and format characters), writes each decimal digit
-// as its ASCII digit and the user's decimal separator as a full stop, and then reads the
-// longest prefix of
+// every blank (separators, control, format and default-ignorable characters), writes each
+// decimal digit as its ASCII digit, the user's decimal separator as a full stop and the minus
+// sign U+2212 as "-", and then reads the longest prefix of
 //     "&" ("H"|"h") hexdigit*  |  "&" ("O"|"o") octdigit*
 //   | sign? digit* ("." digit*)? (("E"|"e"|"D"|"d") sign? digit+)?
 // from the remaining text. The decimal value is left to strtod in the C locale, which rounds
@@ -98,7 +100,8 @@ const runtime::UnicodeProperties standIn { standInDigitValue, standInIsSpaceOrFo
 bool isBlank(char32_t c, const runtime::UnicodeProperties &unicode)
 {
     const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
-    return c == U' ' || control || (unicode.isSpaceOrFormat && unicode.isSpaceOrFormat(c));
+    return c == U' ' || control || runtime::isDefaultIgnorable(c)
+        || (unicode.isSpaceOrFormat && unicode.isSpaceOrFormat(c));
 }
 
 // The characters of UTF-16 text: a surrogate pair is one, an unpaired surrogate stays.
@@ -184,7 +187,7 @@ Expected reference(const std::u32string &text, std::u16string_view decimalSepara
             s += U'.';
             i += separator.size() - 1;
         } else {
-            s += c;
+            s += c == 0x2212 ? U'-' : c;
         }
     }
 

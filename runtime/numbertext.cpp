@@ -20,6 +20,31 @@ constexpr int keptDigits = 800;
 // the digits are, and reading stops growing it before it could overflow.
 constexpr long long exponentLimit = 100'000'000'000'000'000;
 
+// The minus sign that typesetting uses; it reads as the hyphen-minus.
+constexpr char32_t minusSign = 0x2212;
+
+// The ranges of Default_Ignorable_Code_Point in DerivedCoreProperties.txt (the same from
+// Unicode 14 to 16), adjacent ones joined.
+constexpr char32_t defaultIgnorable[][2] = {
+    { 0x00AD, 0x00AD },
+    { 0x034F, 0x034F },
+    { 0x061C, 0x061C },
+    { 0x115F, 0x1160 },
+    { 0x17B4, 0x17B5 },
+    { 0x180B, 0x180F },
+    { 0x200B, 0x200F },
+    { 0x202A, 0x202E },
+    { 0x2060, 0x206F },
+    { 0x3164, 0x3164 },
+    { 0xFE00, 0xFE0F },
+    { 0xFEFF, 0xFEFF },
+    { 0xFFA0, 0xFFA0 },
+    { 0xFFF0, 0xFFF8 },
+    { 0x1BCA0, 0x1BCA3 },
+    { 0x1D173, 0x1D17A },
+    { 0xE0000, 0xE0FFF },
+};
+
 ParsedNumber outOfRange(bool negative)
 {
     const double infinity = std::numeric_limits<double>::infinity();
@@ -42,7 +67,7 @@ public:
     bool at(char c)
     {
         skipBlanks();
-        return m_p != m_end && m_c == char32_t(c);
+        return m_p != m_end && (m_c == char32_t(c) || (c == '-' && m_c == minusSign));
     }
     bool atEither(char lower, char upper) { return at(lower) || at(upper); }
     bool atDecimalPoint()
@@ -98,7 +123,9 @@ private:
     {
         if (c <= 0x20 || (c >= 0x7F && c <= 0x9F))
             return true;
-        return c > 0x9F && m_unicode.isSpaceOrFormat && m_unicode.isSpaceOrFormat(c);
+        return c > 0x9F
+            && (isDefaultIgnorable(c)
+                || (m_unicode.isSpaceOrFormat && m_unicode.isSpaceOrFormat(c)));
     }
     void skipBlanks()
     {
@@ -240,6 +267,17 @@ ParsedNumber parseNumber(const Char *begin, const Char *end, std::u16string_view
 }
 
 } // namespace
+
+bool isDefaultIgnorable(char32_t c)
+{
+    for (const auto &range : defaultIgnorable) {
+        if (c < range[0])
+            return false;
+        if (c <= range[1])
+            return true;
+    }
+    return false;
+}
 
 ParsedNumber textToNumber(std::u16string_view text, std::u16string_view decimalSeparator,
     const UnicodeProperties &unicode)

@@ -19,8 +19,8 @@ struct ParsedNumber
     bool outOfRange = false;
 };
 
-// The Unicode knowledge the rule needs beyond ASCII and the control characters, supplied by
-// the caller so that this code holds no tables: the runtime answers from Qt's
+// The Unicode knowledge the rule needs beyond ASCII, the control characters and the
+// default-ignorable characters, supplied by the caller: the runtime answers from Qt's tables
 // (runtime::unicodeProperties()). A default-constructed one knows no further character.
 struct UnicodeProperties
 {
@@ -48,10 +48,12 @@ struct UnicodeProperties
 //   gives 1000, "- 5" gives -5, "1 e 3" gives 1000. Blanks are every space separator
 //   (category Zs: the space, the no-break space, the ideographic space and the rest), the
 //   line and paragraph separators (categories Zl and Zp, shown as spaces on one line), every
-//   control character (category Cc: tab, line feed, carriage return and the rest) and every
+//   control character (category Cc: tab, line feed, carriage return and the rest), every
 //   format character (category Cf: zero-width space, direction marks and overrides, soft
-//   hyphen, byte-order mark and the rest). So "7", a zero-width space, "0" gives 70, as it
-//   shows, and "1", a no-break space, "000" gives 1000.
+//   hyphen, byte-order mark and the rest) and every default-ignorable character (see
+//   isDefaultIgnorable). So "7", a zero-width space, "0" gives 70, as it shows, and "1", a
+//   no-break space, "000" gives 1000.
+// - The minus sign U+2212 reads as "-", before the number and in its exponent.
 // - The exponent letter is E or D, in either case, followed by an optional sign and digits:
 //   "1D3" gives 1000. A letter without digits after it is not part of the number: "1e+"
 //   gives 1.
@@ -66,6 +68,11 @@ struct UnicodeProperties
 // (empty or "." for the full stop alone).
 [[nodiscard]] ParsedNumber textToNumber(std::u16string_view text,
     std::u16string_view decimalSeparator = u".", const UnicodeProperties &unicode = {});
+// Unicode's Default_Ignorable_Code_Point property: characters that show nothing where a
+// font has no glyph for them, such as the soft hyphen, the combining grapheme joiner, the
+// variation selectors and the Hangul fillers. Qt has no table of it.
+[[nodiscard]] bool isDefaultIgnorable(char32_t c);
+
 // The same rule for 8-bit text, each byte a character of Latin-1 (U+0000 to U+00FF).
 [[nodiscard]] ParsedNumber textToNumber(std::string_view text,
     std::u16string_view decimalSeparator = u".", const UnicodeProperties &unicode = {});

@@ -17,11 +17,12 @@ namespace {
 bool isHidden(char32_t c)
 {
     const QChar::Category category = QChar::category(c);
-    return category == QChar::Other_Format || category == QChar::Other_Control;
+    return category == QChar::Other_Format || category == QChar::Other_Control
+        || isDefaultIgnorable(c);
 }
 
-// Keeps out of the box what it could not show as it is: format and control characters, and
-// the first half of a surrogate pair that the maximum length cut off.
+// Keeps out of the box what it could not show as it is: format, control and default-ignorable
+// characters, and the first half of a surrogate pair that the maximum length cut off.
 class VisibleText : public QValidator
 {
 public:
@@ -94,25 +95,6 @@ bool isSpaceOrFormat(char32_t c)
     }
 }
 
-// How many characters an edit from before to after changed: what lies between their common
-// start and their common end, on both sides.
-qsizetype changedCharacters(QStringView before, QStringView after)
-{
-    const qsizetype shorter = std::min(before.size(), after.size());
-    qsizetype start = 0;
-    while (start < shorter && before[start] == after[start])
-        ++start;
-    qsizetype end = 0;
-    while (
-        end < shorter - start && before[before.size() - 1 - end] == after[after.size() - 1 - end])
-        ++end;
-    return before.size() + after.size() - 2 * (start + end);
-}
-
-// The line edit's own history takes some 30 bytes per changed character; past this many
-// entries it is emptied.
-constexpr qsizetype lineEditHistoryLimit = 4096;
-
 } // namespace
 
 const UnicodeProperties &unicodeProperties()
@@ -130,27 +112,21 @@ TextBox::TextBox(QWidget *parent)
 
 void TextBox::textHasChanged(const QString &text)
 {
-    m_lineEditHistory += changedCharacters(m_current.text, text) + 1;
-    // A removed invisible character is reported as a change that changed nothing.
-    if (!m_restoring && text != m_current.text) {
-        m_savedCharacters += m_current.text.size();
+    // A removed invisible character is reported as a change that changed nothing, and so is
+    // the text that undoEdit() and redoEdit() put back.
+    if (text != m_current.text) {
         m_undo.push_back(std::move(m_current));
-        for (const State &state : m_redo)
-            m_savedCharacters -= state.text.size();
         m_redo.clear();
-        trimHistory();
+        qsizetype saved = 0;
+        for (const State &state : m_undo)
+            saved += state.text.size();
+        while (m_undo.size() > undoSteps || saved > undoCharacters) {
+            saved -= m_undo.front().text.size();
+            m_undo.pop_front();
+        }
+        m_current = { text, cursorPosition() };
     }
-    m_current = { text, cursorPosition() };
-    if (m_lineEditHistory > lineEditHistoryLimit)
-        forgetLineEditHistory();
-}
-
-void TextBox::trimHistory()
-{
-    while (m_undo.size() > 1 && (m_undo.size() > undoSteps || m_savedCharacters > undoCharacters)) {
-        m_savedCharacters -= m_undo.front().text.size();
-        m_undo.pop_front();
-    }
+    forgetLineEditHistory();
 }
 
 // Setting the same text empties the line edit's history without a change of the text; the
@@ -160,27 +136,13 @@ void TextBox::forgetLineEditHistory()
     const int cursor = cursorPosition();
     const int selectionStart = this->selectionStart();
     const int selectionLength = this->selectionLength();
-    const bool restoring = std::exchange(m_restoring, true);
     setText(text());
-    m_restoring = restoring;
     if (selectionLength > 0 && cursor == selectionStart)
         setSelection(selectionStart + selectionLength, -selectionLength);
     else if (selectionLength > 0)
         setSelection(selectionStart, selectionLength);
     else
         setCursorPosition(cursor);
-    m_lineEditHistory = 0;
-}
-
-void TextBox::restore(const State &state)
-{
-    m_restoring = true;
-    setText(state.text);
-    m_restoring = false;
-    // setText() has emptied the line edit's own history.
-    m_lineEditHistory = 0;
-    setCursorPosition(state.cursor);
-    m_current.cursor = state.cursor;
 }
 
 // One step back (from m_undo to m_redo) or forward (the other way): the state on top of
@@ -189,11 +151,10 @@ template <typename From, typename To> void TextBox::stepThroughHistory(From &fro
 {
     if (from.empty() || isReadOnly())
         return;
-    State target = std::move(from.back());
+    to.push_back(std::exchange(m_current, std::move(from.back())));
     from.pop_back();
-    m_savedCharacters += m_current.text.size() - target.text.size();
-    to.push_back(m_current);
-    restore(target);
+    setText(m_current.text);
+    setCursorPosition(m_current.cursor);
 }
 
 void TextBox::undoEdit()
@@ -219,21 +180,22 @@ void TextBox::keyPressEvent(QKeyEvent *event)
     }
 }
 
-// The standard menu, with its Undo and Redo turned to this box's own history.
+// The standard menu, with its Undo and Redo turned to this box's own history. They are the
+// first two actions of an editable box's menu in Qt 6.4 and 6.8 alike; their texts are
+// translated, and Qt 6.4 gives them no object names.
 void TextBox::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
-    const QString undoText = QLineEdit::tr("&Undo");
-    const QString redoText = QLineEdit::tr("&Redo");
     const auto actions = menu->actions();
-    for (QAction *action : actions) {
-        const bool undo = action->text().startsWith(undoText);
-        const bool redo = action->text().startsWith(redoText);
-        if (!undo && !redo)
-            continue;
-        disconnect(action, &QAction::triggered, this, nullptr);
-        connect(action, &QAction::triggered, this, undo ? &TextBox::undoEdit : &TextBox::redoEdit);
-        action->setEnabled(!isReadOnly() && (undo ? canUndo() : canRedo()));
+    if (!isReadOnly() && actions.size() >= 2) {
+        QAction *undo = actions[0];
+        QAction *redo = actions[1];
+        disconnect(undo, &QAction::triggered, this, nullptr);
+        disconnect(redo, &QAction::triggered, this, nullptr);
+        connect(undo, &QAction::triggered, this, &TextBox::undoEdit);
+        connect(redo, &QAction::triggered, this, &TextBox::redoEdit);
+        undo->setEnabled(canUndo());
+        redo->setEnabled(canRedo());
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

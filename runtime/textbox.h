@@ -15,14 +15,14 @@ namespace runtime {
 // The Unicode properties of the text-to-number rule, from Qt's tables.
 const UnicodeProperties &unicodeProperties();
 
-// An editable text box whose text is what it shows. Format and control characters are
-// removed as they are typed or pasted, so no direction override can reorder what is shown,
-// and a paste cut at the maximum length never keeps half of a surrogate pair.
+// An editable text box whose text is what it shows. Format, control and default-ignorable
+// characters are removed as they are typed or pasted, so no direction override can reorder
+// what is shown, and a paste cut at the maximum length never keeps half of a surrogate pair.
 //
-// Its undo history is its own and bounded: the last undoSteps edits, holding at most
-// undoCharacters characters of saved text. Undo and Redo (keys and context menu) use it; the
-// line edit's own history, which keeps every edit until the box is destroyed, is emptied
-// whenever it has grown.
+// Its undo history is its own and bounded: each edit keeps at most undoSteps earlier texts,
+// of at most undoCharacters characters in all. Undo and Redo (keys and context menu) use it;
+// the line edit's own history, which would keep every edit until the box is destroyed, is
+// emptied after every change.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -53,20 +53,13 @@ private:
     };
 
     void textHasChanged(const QString &text);
-    void restore(const State &state);
-    template <typename From, typename To> void stepThroughHistory(From &from, To &to);
     void forgetLineEditHistory();
-    void trimHistory();
+    template <typename From, typename To> void stepThroughHistory(From &from, To &to);
 
     std::deque<State> m_undo;
     std::vector<State> m_redo;
-    // The text now shown, and the characters that m_undo and m_redo hold in all.
+    // The text now shown.
     State m_current;
-    qsizetype m_savedCharacters = 0;
-    // An estimate of the entries in the line edit's own history: characters changed plus one
-    // per edit.
-    qsizetype m_lineEditHistory = 0;
-    bool m_restoring = false;
 };
 
 } // namespace runtime

@@ -124,6 +124,8 @@ void tst_NumberText::textToNumber_data()
     QTest::newRow("unit after the number is ignored") << u"70kg"_s << 70.0 << false;
     QTest::newRow("comma ends the number") << u"1,5"_s << 1.0 << false;
     QTest::newRow("negative weight") << u"-70"_s << -70.0 << false;
+    QTest::newRow("minus sign") << u"\u221270"_s << -70.0 << false;
+    QTest::newRow("minus sign in the exponent") << u"1e\u22123"_s << 1e-3 << false;
     QTest::newRow("plus sign") << u"+5"_s << 5.0 << false;
     QTest::newRow("leading point") << u".5"_s << 0.5 << false;
     QTest::newRow("trailing point") << u"5."_s << 5.0 << false;
@@ -138,6 +140,7 @@ void tst_NumberText::textToNumber_data()
     QTest::newRow("point alone") << u"."_s << 0.0 << false;
     QTest::newRow("point with exponent but no digit") << u".e2"_s << 0.0 << false;
     QTest::newRow("two signs") << u"--5"_s << 0.0 << false;
+    QTest::newRow("minus sign and hyphen-minus are two signs") << u"\u2212-5"_s << 0.0 << false;
     QTest::newRow("negative zero keeps its sign") << u"-0"_s << -0.0 << false;
     QTest::newRow("small exponent") << u"1.5E-07"_s << 1.5e-7 << false;
     QTest::newRow("leading zeros") << u"000012.50"_s << 12.5 << false;
@@ -564,8 +567,8 @@ void tst_NumberText::digitsOfEveryScript()
     QVERIFY2(sameDouble(parsed.value, expected), qPrintable(describe(parsed.value)));
 }
 
-// Format and control characters do not show, so they are not part of the number wherever
-// they stand.
+// Format, control and default-ignorable characters do not show, so they are not part of the
+// number wherever they stand.
 void tst_NumberText::invisibleCharactersAreSkipped_data()
 {
     QTest::addColumn<QString>("invisible");
@@ -590,6 +593,15 @@ void tst_NumberText::invisibleCharactersAreSkipped_data()
     QTest::newRow("delete")                     << u"\u007F"_s;
     QTest::newRow("next line")                  << u"\u0085"_s;
     QTest::newRow("null")                       << QString(QChar(0));
+    QTest::newRow("combining grapheme joiner")  << u"\u034F"_s;
+    QTest::newRow("text variation selector")    << u"\uFE0E"_s;
+    QTest::newRow("emoji variation selector")   << u"\uFE0F"_s;
+    QTest::newRow("variation selector 17")      << u"\U000E0100"_s;
+    QTest::newRow("variation selector 256")     << u"\U000E01EF"_s;
+    QTest::newRow("Hangul choseong filler")     << u"\u115F"_s;
+    QTest::newRow("Hangul jungseong filler")    << u"\u1160"_s;
+    QTest::newRow("Hangul filler")              << u"\u3164"_s;
+    QTest::newRow("half-width Hangul filler")   << u"\uFFA0"_s;
     // clang-format on
 }
 

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -108,6 +109,7 @@ private slots:
     void tooLargeBoxOpensOverTheWindow();
     void undoAndRedo_data();
     void undoAndRedo();
+    void undoHistoryIsBounded_data();
     void undoHistoryIsBounded();
     void contextMenuUndoesLongPaste();
 
@@ -175,6 +177,7 @@ void tst_WeightInput::shownTextIsConverted_data()
     QTest::newRow("mathematical digits beyond 16 bits") << u"\U0001D7D5\U0001D7CE"_s << u"25.9"_s;
     QTest::newRow("no-break space")                     << u"1\u00A0000"_s << u"370"_s;
     QTest::newRow("line separator, shown as a space")   << u"1\u2028000"_s << u"370"_s;
+    QTest::newRow("minus sign")                         << u"\u221270"_s << u"-25.9"_s;
     // clang-format on
 }
 
@@ -192,19 +195,23 @@ void tst_WeightInput::shownTextIsConverted()
     QCOMPARE(box(window, u"Text2"_s)->text(), mercury);
 }
 
-// Pasted or typed, a format or control character never reaches the box, so the box shows
-// the digits in the order they are converted.
+// Pasted or typed, a format, control or default-ignorable character never reaches the box,
+// so the box shows the digits in the order they are converted.
 void tst_WeightInput::invisibleCharactersAreRemoved_data()
 {
     QTest::addColumn<QString>("invisible");
 
     // clang-format off
-    QTest::newRow("zero-width space")        << u"\u200B"_s;
-    QTest::newRow("right-to-left override")  << u"\u202E"_s;
-    QTest::newRow("byte-order mark")         << u"\uFEFF"_s;
-    QTest::newRow("language tag, beyond 16 bits") << u"\U000E0001"_s;
-    QTest::newRow("tab")                     << u"\t"_s;
-    QTest::newRow("escape")                  << u"\u001B"_s;
+    QTest::newRow("zero-width space")                  << u"\u200B"_s;
+    QTest::newRow("right-to-left override")            << u"\u202E"_s;
+    QTest::newRow("byte-order mark")                   << u"\uFEFF"_s;
+    QTest::newRow("language tag, beyond 16 bits")      << u"\U000E0001"_s;
+    QTest::newRow("tab")                               << u"\t"_s;
+    QTest::newRow("escape")                            << u"\u001B"_s;
+    QTest::newRow("combining grapheme joiner")         << u"\u034F"_s;
+    QTest::newRow("emoji variation selector")          << u"\uFE0F"_s;
+    QTest::newRow("variation selector beyond 16 bits") << u"\U000E0100"_s;
+    QTest::newRow("Hangul filler")                     << u"\u3164"_s;
     // clang-format on
 }
 
@@ -399,40 +406,53 @@ void tst_WeightInput::undoAndRedo()
     QCOMPARE(box(window, u"Text2"_s)->text(), mercury);
 }
 
-// Undo goes back over the recent edits only; long pastes are kept for fewer steps, and the
-// line edit's own history does not keep them at all.
+// Undo goes back over the recent edits only, however edits, undos and redos came; the line
+// edit's own history is emptied after every change.
+void tst_WeightInput::undoHistoryIsBounded_data()
+{
+    // Keys as typeKeys() takes them, and "P" for a paste of a new 32,767-character text over
+    // the whole text.
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<int>("least");
+    QTest::addColumn<int>("most");
+
+    QTest::newRow("300 keys keep at most 100 steps") << u"0123456789"_s.repeated(30) << 20 << 100;
+    QTest::newRow("20 long pastes keep at most four") << u"7"_s + u"P"_s.repeated(20) << 1 << 4;
+    QTest::newRow("long pastes undone, redone and typed over keep at most four")
+        << u"7"_s + u"P\x1akPP\x1a\x1a\x19P"_s.repeated(5) + u"P"_s.repeated(10) << 1 << 4;
+}
+
 void tst_WeightInput::undoHistoryIsBounded()
 {
+    QFETCH(QString, actions);
+    QFETCH(int, least);
+    QFETCH(int, most);
+
     WeightWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *input = qobject_cast<runtime::TextBox *>(box(window, u"Text1"_s));
     QVERIFY(input);
-
-    for (int i = 0; i < 300; ++i)
-        QTest::keyClicks(input, QString(QChar(u'0' + i % 10)));
+    int pastes = 0;
+    for (QChar action : actions) {
+        if (action == u'P') {
+            input->selectAll();
+            paste(input, QString(32767, QChar(u'1' + pastes++ % 9)));
+        } else {
+            typeKeys(input, action);
+        }
+        QVERIFY(!input->isUndoAvailable());
+    }
     int undone = 0;
     while (input->canUndo() && undone < 1000) {
         QTest::keyClick(input, Qt::Key_Z, Qt::ControlModifier);
         ++undone;
     }
-    QVERIFY2(undone >= 20 && undone <= 100, qPrintable(QString::number(undone)));
-    QCOMPARE(input->text().size(), 300 - undone);
-
-    for (int i = 0; i < 20; ++i) {
-        input->selectAll();
-        paste(input, QString(32767, QChar(u'1' + i % 9)));
-        QVERIFY(!input->isUndoAvailable());
-    }
-    undone = 0;
-    while (input->canUndo() && undone < 1000) {
-        QTest::keyClick(input, Qt::Key_Z, Qt::ControlModifier);
-        ++undone;
-    }
-    QVERIFY2(undone >= 1 && undone <= 8, qPrintable(QString::number(undone)));
+    QVERIFY2(undone >= least && undone <= most, qPrintable(QString::number(undone)));
 }
 
-// The context menu's Undo takes back a paste whose record the line edit no longer holds.
+// The context menu's Undo and Redo go through the box's own history, which alone holds the
+// paste.
 void tst_WeightInput::contextMenuUndoesLongPaste()
 {
     WeightWindow window;
@@ -440,21 +460,23 @@ void tst_WeightInput::contextMenuUndoesLongPaste()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QLineEdit *input = box(window, u"Text1"_s);
     QTest::keyClicks(input, u"70"_s);
-    paste(input, QString(32000, u'0'));
+    paste(input, u"."_s + QString(32000, u'0'));
 
-    QContextMenuEvent event(
-        QContextMenuEvent::Mouse, QPoint(5, 5), input->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(input, &event);
-    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    QAction *undo = menu->actions().value(0);
-    QVERIFY(undo);
-    QVERIFY2(undo->text().startsWith(u"&Undo"_s), qPrintable(undo->text()));
-    QVERIFY(undo->isEnabled());
-    undo->trigger();
-    menu->close();
-
-    QCOMPARE(input->text(), u"70"_s);
+    for (const QString &command : { u"&Undo"_s, u"&Redo"_s }) {
+        QContextMenuEvent event(
+            QContextMenuEvent::Mouse, QPoint(5, 5), input->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(input, &event);
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        const auto actions = menu->actions();
+        const auto found = std::find_if(actions.begin(), actions.end(),
+            [&](QAction *action) { return action->text().startsWith(command); });
+        QVERIFY2(found != actions.end(), qPrintable(command));
+        QVERIFY((*found)->isEnabled());
+        (*found)->trigger();
+        menu->close();
+        QCOMPARE(input->text().size(), command == u"&Undo"_s ? 2 : 32003);
+    }
     QCOMPARE(box(window, u"Text2"_s)->text(), u"25.9"_s);
 }
 

@@ -57,9 +57,9 @@ void WeightWindow::Text1_Change()
         = runtime::textToNumber(view(earthText), view(decimalPoint), runtime::unicodeProperties());
 
     for (int step = 0; step < weight::bodyCount; ++step) {
-        const std::optional<double> product = earth.outOfRange
-            ? std::nullopt
-            : weight::convertWeight(earth.value, weight::factors[step]);
+        // A weight out of range reads as an infinity, which no body's weight can be.
+        const std::optional<double> product
+            = weight::convertWeight(earth.value, weight::factors[step]);
         if (!product) {
             // Results already shown stay; the boxes this weight cannot fill are emptied so
             // that none of them goes on showing a result of an earlier weight.
