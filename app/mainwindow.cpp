@@ -65,6 +65,8 @@ void MainWindow::showPlanet(int record)
     runtime::setCaption(m_ui->dat, planet.discoveryDate.toString());
     for (int fact = 0; fact < catalogue::factCount; ++fact)
         m_factBoxes[fact]->setText(planet.facts[fact].toString());
+    // The name changes on a label away from the focus, which a screen reader would not speak.
+    runtime::announce(this, planet.name.toString());
 }
 
 void MainWindow::img1_Click()

@@ -588,7 +588,7 @@ int main(int argc, char *argv[])
                            ++s_messageBoxes;
                            return runtime::Answer::Ok;
                        },
-        [](int) {} });
+        [](int) {}, {} });
 
     QElapsedTimer total;
     total.start();

@@ -146,6 +146,21 @@ Answer msgBox(const QString &prompt, Buttons buttons, const QString &title, QWid
     return showMessageBox(request, QMessageBox::NoIcon);
 }
 
+void announce(QWidget *source, const QString &message)
+{
+    if (s_hooks.announce) {
+        s_hooks.announce(message);
+        return;
+    }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(source, message);
+    QAccessible::updateAccessibility(&event);
+#else
+    Q_UNUSED(source);
+    Q_UNUSED(message);
+#endif
+}
+
 void end()
 {
     if (s_ending)

@@ -43,6 +43,10 @@ struct MessageBoxRequest
 Answer msgBox(const QString &prompt, Buttons buttons = Buttons::OkOnly, const QString &title = {},
     QWidget *parent = nullptr);
 
+// Tells screen readers `message`, as a change they should speak although it happens away
+// from the focus. Needs Qt 6.8; on older Qt it does nothing.
+void announce(QWidget *source, const QString &message);
+
 // Ends the program: every window closes at once, no further handler runs, exit code 0.
 void end();
 
@@ -70,12 +74,13 @@ void initialise(QApplication &app);
 // is destroyed, while the application object still exists.
 int exec(QApplication &app);
 
-// Replaceable parts, so that tests can watch the message box and the end of the program
-// without a modal box blocking them or the test process ending.
+// Replaceable parts, so that tests can watch the message box, the announcements and the end
+// of the program without a modal box blocking them or the test process ending.
 struct Hooks
 {
     std::function<Answer(const MessageBoxRequest &)> messageBox;
     std::function<void(int exitCode)> quit;
+    std::function<void(const QString &message)> announce;
 };
 void setHooks(Hooks hooks);
 // Restores the real message box and quit, and forgets a previous end().
