@@ -24,7 +24,10 @@ start_xvfb() {
     # The server reads every cookie in its file, whatever display the entry names.
     xauth -q -f "$XVFB_AUTHORITY" add :0 . "$cookie" 2>/dev/null || return 1
     rm -f "$dir/display"
-    Xvfb -displayfd 3 -auth "$XVFB_AUTHORITY" -nolisten tcp "$@" \
+    # -noreset: by default the server resets whenever its last client leaves, and a client
+    # that connects during the reset is turned away; a test's short-lived helper programs
+    # (xwininfo, xdotool) leave all the time.
+    Xvfb -displayfd 3 -auth "$XVFB_AUTHORITY" -nolisten tcp -noreset "$@" \
         3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local _
