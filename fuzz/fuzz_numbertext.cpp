@@ -34,10 +34,10 @@
 // correctly however many digits it gets.
 namespace {
 
+// Out of range, the value is the infinity of the number's sign.
 struct Expected
 {
     double value = 0;
-    bool outOfRange = false;
 };
 
 [[noreturn]] void mismatch(const char *what, const std::u32string &text, double got, double want)
@@ -158,12 +158,12 @@ Expected referenceRadix(const std::u32string &s, std::size_t i)
         ++first;
     const int bitsPerDigit = radix == 16 ? 4 : 3;
     if ((digits.size() - first) * bitsPerDigit > 36)
-        return { HUGE_VAL, true };
+        return { HUGE_VAL };
     std::int64_t value = 0;
     for (std::size_t k = first; k < digits.size(); ++k)
         value = value * radix + digits[k];
     if (value > 0xFFFFFFFFLL)
-        return { HUGE_VAL, true };
+        return { HUGE_VAL };
     // A 16-bit two's-complement integer if it fits in 16 bits, else a 32-bit one.
     if (value <= 0xFFFF)
         return { double(value >= 0x8000 ? value - 0x10000 : value) };
@@ -235,7 +235,7 @@ Expected reference(const std::u32string &text, std::u16string_view decimalSepara
     const double value = std::strtod(ascii.c_str(), &end);
     if (end != ascii.c_str() + ascii.size())
         mismatch("reference did not read its whole text", text, 0, 0);
-    return { value, std::isinf(value) };
+    return { value };
 }
 
 template <typename Text>
@@ -245,8 +245,6 @@ void checkParse(const Text &text, const std::u32string &characters,
 {
     const runtime::ParsedNumber got = runtime::textToNumber(text, decimalSeparator, unicode);
     const Expected want = reference(characters, decimalSeparator, unicode);
-    if (got.outOfRange != want.outOfRange)
-        mismatch("out of range", characters, got.value, want.value);
     // Out of range, both are the infinity of the number's sign; a zero keeps its sign too.
     if (!(got.value == want.value) || std::signbit(got.value) != std::signbit(want.value))
         mismatch("value", characters, got.value, want.value);
@@ -292,7 +290,7 @@ void checkText(double value)
     // reads back as out of range, just as the C library reads it as an infinity.
     const runtime::ParsedNumber back = runtime::textToNumber(text);
     const double rounded = std::strtod(buffer, nullptr);
-    if (back.outOfRange != std::isinf(rounded) || back.value != rounded)
+    if (back.value != rounded)
         mismatch("round trip", units, back.value, rounded);
 
     // Another decimal separator replaces the full stop and nothing else.
@@ -308,7 +306,7 @@ void checkText(double value)
         { std::u16string_view(u","), std::u16string_view(u"\u066B") }) {
         const std::u16string local = runtime::numberToText(value, separator);
         const runtime::ParsedNumber localBack = runtime::textToNumber(local, separator, standIn);
-        if (localBack.outOfRange != std::isinf(rounded) || localBack.value != rounded)
+        if (localBack.value != rounded)
             mismatch(
                 "round trip with a decimal separator", decode(local), localBack.value, rounded);
     }

@@ -48,7 +48,7 @@ constexpr char32_t defaultIgnorable[][2] = {
 ParsedNumber outOfRange(bool negative)
 {
     const double infinity = std::numeric_limits<double>::infinity();
-    return { negative ? -infinity : infinity, true };
+    return { negative ? -infinity : infinity };
 }
 
 template <typename Char> class Scanner

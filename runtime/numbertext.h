@@ -12,11 +12,10 @@ namespace runtime {
 
 struct ParsedNumber
 {
-    double value = 0;
-    // The written number rounds to a magnitude beyond the largest finite double (value is
-    // then an infinity of the number's sign), or a radix-prefixed number needs more than
+    // An infinity of the number's sign where the written number is out of range: it rounds to
+    // a magnitude beyond the largest finite double, or a radix-prefixed number needs more than
     // 32 bits. Underflow is not out of range: it gives 0 or a subnormal value.
-    bool outOfRange = false;
+    double value = 0;
 };
 
 // The Unicode knowledge the rule needs beyond ASCII, the control characters and the
@@ -60,7 +59,7 @@ struct UnicodeProperties
 // - "&H" and "&O" (either case) introduce a hexadecimal or octal integer, without a sign
 //   or fraction. Like a literal of the same form, it is a 16-bit two's-complement integer
 //   if it fits in 16 bits and a 32-bit one otherwise, so "&HFFFF" gives -1 and "&H10000"
-//   gives 65536; more than 32 bits is out of range.
+//   gives 65536; more than 32 bits is out of range, and gives an infinity.
 // - "inf", "nan" and "0x1p3" (which gives 0) are not numbers.
 //
 // The text is UTF-16; a surrogate pair is one character and an unpaired surrogate an

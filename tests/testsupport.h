@@ -2,14 +2,21 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #pragma once
 
+#include "about/aboutwindow.h"
+#include "app/mainwindow.h"
 #include "runtime/runtime.h"
+#include "weight/weightwindow.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 // Gives a test's application what the program's start gives it: name, fonts, icon.
 inline void initialiseRuntimeForTests()
@@ -22,6 +29,63 @@ inline void initialiseRuntimeForTests()
 inline bool isBundledFace(const QString &resolved, const QString &bundled)
 {
     return resolved == bundled || bundled.startsWith(resolved + QStringLiteral(" ["));
+}
+
+// A window of the program, built as the program builds it and shown. Each test or data row
+// builds its own, so that nothing one of them does to a window reaches the next.
+template <typename Window> class Shown : public Window
+{
+public:
+    Shown() { this->show(); }
+    // Whether the window came up on the screen; a test checks it before it acts.
+    [[nodiscard]] bool exposed() { return QTest::qWaitForWindowExposed(this); }
+    template <typename Control = QWidget> Control *child(const QString &name) const
+    {
+        return this->template findChild<Control *>(name);
+    }
+};
+
+// The weight window with its input box, Text1, and its result boxes, Text2 (Mercury) to
+// Text9 (Pluto).
+class ShownWeightWindow : public Shown<WeightWindow>
+{
+public:
+    QLineEdit *box(int number) const
+    {
+        return child<QLineEdit>(QStringLiteral("Text") + QString::number(number));
+    }
+    QLineEdit *input() const { return box(1); }
+    QString mercury() const { return box(2)->text(); }
+    QStringList results() const
+    {
+        QStringList texts;
+        for (int number = 2; number <= 9; ++number)
+            texts << box(number)->text();
+        return texts;
+    }
+};
+
+// Pastes the text into the box with Ctrl+V, as the user pastes it.
+inline void paste(QWidget *box, const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+}
+
+// One of the three windows by its form name, MAIN, frmChange or frmAbout, shown; null when it
+// does not come up.
+inline std::unique_ptr<QWidget> showForm(const QString &form)
+{
+    std::unique_ptr<QWidget> window;
+    if (form == QLatin1String("MAIN"))
+        window = std::make_unique<Shown<MainWindow>>();
+    else if (form == QLatin1String("frmChange"))
+        window = std::make_unique<ShownWeightWindow>();
+    else
+        window = std::make_unique<Shown<AboutWindow>>();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        window.reset();
+    return window;
 }
 
 // Stands in for the message box and the end of the program while it lives, so that no modal

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Sivane developers
-#include "about/aboutwindow.h"
 #include "runtime/picturebox.h"
 #include "testsupport.h"
 
@@ -41,14 +40,10 @@ private slots:
     void controlsAreStackedFrontToBack();
     void authorsNameIsInFrontOfProgramName();
     void nothingTakesTheFocus();
-    void clickingChangesNothing_data();
-    void clickingChangesNothing();
-    void pictureFillsTheInsideOfItsBorder_data();
-    void pictureFillsTheInsideOfItsBorder();
     void storedPictureIsLoaded();
 
 private:
-    std::unique_ptr<AboutWindow> m_window;
+    std::unique_ptr<Shown<AboutWindow>> m_window;
     QGroupBox *frame() const { return m_window->findChild<QGroupBox *>(u"Frame1"_s); }
     QWidget *control(const QString &name) const { return m_window->findChild<QWidget *>(name); }
 };
@@ -61,9 +56,8 @@ void tst_AboutWindow::initTestCase()
 // A fresh window per test: nothing one test does to the window can leak into the next.
 void tst_AboutWindow::init()
 {
-    m_window = std::make_unique<AboutWindow>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window = std::make_unique<Shown<AboutWindow>>();
+    QVERIFY(m_window->exposed());
 }
 
 void tst_AboutWindow::cleanup()
@@ -77,31 +71,28 @@ void tst_AboutWindow::controls_data()
     QTest::addColumn<QPoint>("position");
     QTest::addColumn<QSize>("fixedSize"); // empty for a label sized to its text
     // The captions, and the sizes of the labels that fit them, are checked in tst_everywindow.
+    // The colours are checked in tst_colourschemes.
     QTest::addColumn<QString>("face");
     QTest::addColumn<int>("pixels");
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("italic");
-    QTest::addColumn<QColor>("colour"); // invalid for the window's own text colour
 
-    const QColor darkGrey(64, 64, 64);
-    const QColor grey(128, 128, 128);
+    // clang-format off
     QTest::newRow("frame with the caption About Me")
-        << u"Frame1"_s << QPoint(8, 8) << QSize(361, 217) << u"PT Sans [PARA]"_s << 11 << false
-        << false << darkGrey;
+        << u"Frame1"_s << QPoint(8, 8) << QSize(361, 217) << u"PT Sans [PARA]"_s << 11 << false << false;
     QTest::newRow("program name in a fixed box")
-        << u"Label1"_s << QPoint(144, 24) << QSize(145, 57) << u"Bitstream Vera Sans [Bits]"_s << 35
-        << true << true << darkGrey;
-    QTest::newRow("author's name") << u"Label2"_s << QPoint(160, 64) << QSize()
-                                   << u"PT Sans [PARA]"_s << 11 << true << false << grey;
+        << u"Label1"_s << QPoint(144, 24) << QSize(145, 57) << u"Bitstream Vera Sans [Bits]"_s << 35 << true << true;
+    QTest::newRow("author's name")
+        << u"Label2"_s << QPoint(160, 64) << QSize() << u"PT Sans [PARA]"_s << 11 << true << false;
     QTest::newRow("school line at its design place")
-        << u"Label3"_s << QPoint(216, 192) << QSize() << u"PT Sans [PARA]"_s << 11 << false << false
-        << QColor();
-    QTest::newRow("e-mail caption") << u"Label4"_s << QPoint(144, 104) << QSize()
-                                    << u"PT Sans [PARA]"_s << 11 << false << false << grey;
-    QTest::newRow("e-mail address") << u"Label5"_s << QPoint(144, 120) << QSize()
-                                    << u"PT Sans [PARA]"_s << 16 << true << false << darkGrey;
-    QTest::newRow("picture of the author") << u"Image1"_s << QPoint(24, 40) << QSize(80, 96)
-                                           << QString() << 0 << false << false << QColor();
+        << u"Label3"_s << QPoint(216, 192) << QSize() << u"PT Sans [PARA]"_s << 11 << false << false;
+    QTest::newRow("e-mail caption")
+        << u"Label4"_s << QPoint(144, 104) << QSize() << u"PT Sans [PARA]"_s << 11 << false << false;
+    QTest::newRow("e-mail address")
+        << u"Label5"_s << QPoint(144, 120) << QSize() << u"PT Sans [PARA]"_s << 16 << true << false;
+    QTest::newRow("picture of the author")
+        << u"Image1"_s << QPoint(24, 40) << QSize(80, 96) << QString() << 0 << false << false;
+    // clang-format on
 }
 
 void tst_AboutWindow::controls()
@@ -113,7 +104,6 @@ void tst_AboutWindow::controls()
     QFETCH(int, pixels);
     QFETCH(bool, bold);
     QFETCH(bool, italic);
-    QFETCH(QColor, colour);
 
     QWidget *widget = control(name);
     QVERIFY2(widget, qPrintable(name));
@@ -136,9 +126,6 @@ void tst_AboutWindow::controls()
     QCOMPARE(font.pixelSize(), pixels);
     QCOMPARE(widget->font().weight() >= QFont::Bold, bold);
     QCOMPARE(font.italic(), italic);
-    const QColor expected
-        = colour.isValid() ? colour : m_window->palette().color(QPalette::WindowText);
-    QCOMPARE(widget->palette().color(QPalette::WindowText), expected);
 }
 
 void tst_AboutWindow::controlsAreStackedFrontToBack()
@@ -181,75 +168,6 @@ void tst_AboutWindow::nothingTakesTheFocus()
     QCOMPARE(QApplication::focusWidget(), nullptr);
     QTest::keyClick(m_window.get(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), nullptr);
-}
-
-void tst_AboutWindow::clickingChangesNothing_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("window's empty corner") << QString();
-    QTest::newRow("frame") << u"Frame1"_s;
-    QTest::newRow("program name") << u"Label1"_s;
-    QTest::newRow("author's name") << u"Label2"_s;
-    QTest::newRow("school line") << u"Label3"_s;
-    QTest::newRow("e-mail caption") << u"Label4"_s;
-    QTest::newRow("e-mail address") << u"Label5"_s;
-    QTest::newRow("picture") << u"Image1"_s;
-}
-
-void tst_AboutWindow::clickingChangesNothing()
-{
-    QFETCH(QString, name);
-    QWidget *target = name.isEmpty() ? m_window.get() : control(name);
-    QVERIFY(target);
-    const QPoint where = name.isEmpty() ? QPoint(2, 2) : target->rect().center();
-    const QImage before = m_window->grab().toImage();
-    const auto windowsBefore = QApplication::topLevelWidgets();
-
-    QTest::mouseClick(target, Qt::LeftButton, {}, where);
-    QTest::mouseDClick(target, Qt::LeftButton, {}, where);
-    QTest::mouseClick(target, Qt::RightButton, {}, where);
-    QCoreApplication::processEvents();
-
-    QCOMPARE(m_window->grab().toImage(), before);
-    QCOMPARE(QApplication::topLevelWidgets(), windowsBefore);
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(QApplication::focusWidget(), nullptr);
-}
-
-void tst_AboutWindow::pictureFillsTheInsideOfItsBorder_data()
-{
-    QTest::addColumn<QSize>("pictureSize");
-    QTest::newRow("picture of the stored picture's shape") << QSize(180, 217);
-    QTest::newRow("picture much wider than the box") << QSize(300, 20);
-    QTest::newRow("picture much taller than the box") << QSize(7, 400);
-    QTest::newRow("picture of a single pixel") << QSize(1, 1);
-}
-
-void tst_AboutWindow::pictureFillsTheInsideOfItsBorder()
-{
-    QFETCH(QSize, pictureSize);
-    auto *picture = m_window->findChild<runtime::PictureBox *>(u"Image1"_s);
-    QVERIFY(picture);
-    QPixmap red(pictureSize);
-    red.fill(Qt::red);
-    picture->setPixmap(red);
-
-    const QImage drawn = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(drawn.size(), QSize(80, 96));
-    const QRect inside(1, 1, 78, 94);
-    const QRgb border = drawn.pixel(0, 0);
-    QVERIFY(border != qRgb(255, 0, 0));
-    for (int y = 0; y < drawn.height(); ++y) {
-        for (int x = 0; x < drawn.width(); ++x) {
-            const QRgb pixel = drawn.pixel(x, y);
-            if (inside.contains(x, y)) {
-                QVERIFY2(
-                    pixel == qRgb(255, 0, 0), qPrintable(u"no picture at %1,%2"_s.arg(x).arg(y)));
-            } else {
-                QVERIFY2(pixel == border, qPrintable(u"no border at %1,%2"_s.arg(x).arg(y)));
-            }
-        }
-    }
 }
 
 void tst_AboutWindow::storedPictureIsLoaded()

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Sivane developers
-#include "about/aboutwindow.h"
-#include "app/mainwindow.h"
 #include "runtime/runtime.h"
 #include "runtime/textcolour.h"
 #include "testsupport.h"
-#include "weight/weightwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -198,20 +195,16 @@ void checkEdges(QWidget *window, QString *failures)
     }
 }
 
-std::unique_ptr<QWidget> openWindow(const QString &window)
+// A window with every text filled: Uranus fills the main window's name, both discovery lines
+// and every fact box, and 70 kg every result box.
+std::unique_ptr<QWidget> openWindow(const QString &form)
 {
-    if (window == u"MAIN"_s) {
-        auto main = std::make_unique<MainWindow>();
-        // Uranus fills the name, both discovery lines and every fact box.
+    std::unique_ptr<QWidget> window = showForm(form);
+    if (auto *main = qobject_cast<MainWindow *>(window.get()))
         main->showPlanet(7);
-        return main;
-    }
-    if (window == u"frmChange"_s) {
-        auto weight = std::make_unique<WeightWindow>();
-        weight->findChild<QLineEdit *>(u"Text1"_s)->setText(u"70"_s);
-        return weight;
-    }
-    return std::make_unique<AboutWindow>();
+    else if (auto *weight = dynamic_cast<ShownWeightWindow *>(window.get()))
+        weight->input()->setText(u"70"_s);
+    return window;
 }
 
 } // namespace
@@ -314,12 +307,23 @@ void tst_ColourSchemes::designColoursInALightScheme_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("planet name in red") << u"MAIN"_s << u"lblName"_s << QColor(255, 0, 0);
-    QTest::newRow("weight prompt in dark grey")
-        << u"frmChange"_s << u"Label1"_s << QColor(64, 64, 64);
-    QTest::newRow("About frame caption") << u"frmAbout"_s << u"Frame1"_s << QColor(64, 64, 64);
-    QTest::newRow("author's name") << u"frmAbout"_s << u"Label2"_s << QColor(128, 128, 128);
+    QTest::addColumn<QColor>("colour"); // invalid for the scheme's own text colour
+
+    const QColor darkGrey(64, 64, 64);
+    const QColor grey(128, 128, 128);
+    const QColor darkRed(192, 0, 0);
+    // clang-format off
+    QTest::newRow("planet name in red")             << u"MAIN"_s << u"lblName"_s << QColor(255, 0, 0);
+    QTest::newRow("discoverer in dark red")         << u"MAIN"_s << u"dis"_s << darkRed;
+    QTest::newRow("date of discovery in dark red")  << u"MAIN"_s << u"dat"_s << darkRed;
+    QTest::newRow("weight prompt in dark grey")     << u"frmChange"_s << u"Label1"_s << darkGrey;
+    QTest::newRow("About frame caption in dark grey") << u"frmAbout"_s << u"Frame1"_s << darkGrey;
+    QTest::newRow("program name in dark grey")      << u"frmAbout"_s << u"Label1"_s << darkGrey;
+    QTest::newRow("author's name in grey")          << u"frmAbout"_s << u"Label2"_s << grey;
+    QTest::newRow("school line in the scheme's text colour") << u"frmAbout"_s << u"Label3"_s << QColor();
+    QTest::newRow("e-mail caption in grey")         << u"frmAbout"_s << u"Label4"_s << grey;
+    QTest::newRow("e-mail address in dark grey")    << u"frmAbout"_s << u"Label5"_s << darkGrey;
+    // clang-format on
 }
 
 void tst_ColourSchemes::designColoursInALightScheme()
@@ -331,11 +335,12 @@ void tst_ColourSchemes::designColoursInALightScheme()
     // Drawn in a dark scheme first: going back to the light one restores the design exactly.
     QApplication::setPalette(darkPalette());
     const std::unique_ptr<QWidget> shown = openWindow(window);
-    shown->show();
-    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    QVERIFY(shown);
     QApplication::setPalette(QApplication::style()->standardPalette());
     auto *widget = shown->findChild<QWidget *>(control);
     QVERIFY2(widget, qPrintable(control));
+    if (!colour.isValid())
+        colour = QApplication::palette().color(QPalette::WindowText);
     QTRY_COMPARE(widget->palette().color(QPalette::WindowText), colour);
 }
 
@@ -365,8 +370,7 @@ void tst_ColourSchemes::textsAndBoxEdgesStandOut()
 
     QApplication::setPalette(::scheme(scheme));
     const std::unique_ptr<QWidget> shown = openWindow(window);
-    shown->show();
-    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    QVERIFY(shown);
     QString failures;
     if (edges)
         checkEdges(shown.get(), &failures);
@@ -393,8 +397,7 @@ void tst_ColourSchemes::coloursFollowAChangeOfScheme()
     QFETCH(QString, scheme);
 
     const std::unique_ptr<QWidget> shown = openWindow(window);
-    shown->show();
-    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    QVERIFY(shown);
     const QColor background = ::scheme(scheme).color(QPalette::Window);
     QApplication::setPalette(::scheme(scheme));
     QTRY_COMPARE(shown->palette().color(QPalette::Window), background);

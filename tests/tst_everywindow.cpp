@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Sivane developers
-#include "about/aboutwindow.h"
-#include "app/mainwindow.h"
 #include "testsupport.h"
-#include "weight/weightwindow.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
@@ -37,24 +36,6 @@ private slots:
 };
 
 namespace {
-
-// A fresh window per row, built as the program builds it, so no row sees another's changes.
-std::unique_ptr<QWidget> openWindow(const QString &form)
-{
-    std::unique_ptr<QWidget> window;
-    if (form == u"MAIN"_s)
-        window = std::make_unique<MainWindow>();
-    else if (form == u"frmChange"_s)
-        window = std::make_unique<WeightWindow>();
-    else if (form == u"frmAbout"_s)
-        window = std::make_unique<AboutWindow>();
-    if (window) {
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            window.reset();
-    }
-    return window;
-}
 
 // The part of a window that its description measures: below the menu bar for the main window.
 QWidget *clientArea(QWidget *window)
@@ -104,6 +85,12 @@ void tst_EveryWindow::captionsAreTheDesigns_data()
     row("MAIN", "Label21", u"Mean surface temperature"_s, true);
     row("MAIN", "Label22", u"Maximum surface temperature"_s, true);
     row("MAIN", "Label23", u"Atmospheric pressure (bars)"_s, true);
+    row("MAIN", "File", u"File"_s, false);
+    row("MAIN", "exit", u"Exit"_s, false);
+    row("MAIN", "tools", u"Tools"_s, false);
+    row("MAIN", "change", u"Change Weight"_s, false);
+    row("MAIN", "About", u"About"_s, false);
+    row("MAIN", "us", u"About Me"_s, false);
     row("frmChange", "", u"Change Weight"_s, false);
     row("frmChange", "Label1", u"Inter Your Weight On Earth :"_s, true);
     row("frmChange", "Label2", u"Mercury :"_s, true);
@@ -136,7 +123,7 @@ void tst_EveryWindow::captionsAreTheDesigns()
     QFETCH(QString, control);
     QFETCH(QString, caption);
     QFETCH(bool, autoSized);
-    const std::unique_ptr<QWidget> window = openWindow(form);
+    const std::unique_ptr<QWidget> window = showForm(form);
     QVERIFY(window);
     QCOMPARE(window->objectName(), form);
 
@@ -146,6 +133,14 @@ void tst_EveryWindow::captionsAreTheDesigns()
     }
     if (auto *frame = window->findChild<QGroupBox *>(control)) {
         QCOMPARE(frame->title(), caption);
+        return;
+    }
+    if (auto *menu = window->findChild<QMenu *>(control)) {
+        QCOMPARE(menu->title(), caption);
+        return;
+    }
+    if (auto *item = window->findChild<QAction *>(control)) {
+        QCOMPARE(item->text(), caption);
         return;
     }
     auto *label = window->findChild<QLabel *>(control);
@@ -181,7 +176,7 @@ void tst_EveryWindow::windowIsFixedWithCloseButtonOnly()
 {
     QFETCH(QString, form);
     QFETCH(QSize, clientSize);
-    const std::unique_ptr<QWidget> window = openWindow(form);
+    const std::unique_ptr<QWidget> window = showForm(form);
     QVERIFY(window);
     QWidget *client = clientArea(window.get());
     QCOMPARE(client->size(), clientSize);
@@ -220,7 +215,7 @@ void tst_EveryWindow::boxesRefuseTypingButAllowCopy()
     QFETCH(QString, boxName);
     QFETCH(QString, shown);
     QFETCH(QString, editable);
-    const std::unique_ptr<QWidget> window = openWindow(form);
+    const std::unique_ptr<QWidget> window = showForm(form);
     QVERIFY(window);
     if (auto *picture = window->findChild<QWidget *>(fill))
         QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(10, 10));

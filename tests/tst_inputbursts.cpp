@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Sivane developers
-#include "app/mainwindow.h"
 #include "testsupport.h"
-#include "weight/weightwindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -72,11 +70,9 @@ void tst_InputBursts::heldKeyRepeats()
     QFETCH(QString, expectedMercury);
     QFETCH(QString, expectedPluto);
 
-    WeightWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *input = window.findChild<QLineEdit *>(u"Text1"_s);
-    QVERIFY(input);
+    ShownWeightWindow window;
+    QVERIFY(window.exposed());
+    QLineEdit *input = window.input();
     input->insert(start);
 
     // The first press is an ordinary one; the rest are the keyboard's repeats.
@@ -88,8 +84,8 @@ void tst_InputBursts::heldKeyRepeats()
     QApplication::sendEvent(input, &release);
 
     QCOMPARE(input->text(), expectedInput);
-    QCOMPARE(window.findChild<QLineEdit *>(u"Text2"_s)->text(), expectedMercury);
-    QCOMPARE(window.findChild<QLineEdit *>(u"Text9"_s)->text(), expectedPluto);
+    QCOMPARE(window.mercury(), expectedMercury);
+    QCOMPARE(window.box(9)->text(), expectedPluto);
     QVERIFY(m_runtime->boxes.isEmpty());
 }
 
@@ -111,18 +107,17 @@ void tst_InputBursts::fastClicksShowTheLastPicture()
     QFETCH(QStringList, pictures);
     QFETCH(QString, expectedName);
 
-    MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Shown<MainWindow> window;
+    QVERIFY(window.exposed());
     for (const QString &name : pictures) {
-        auto *picture = window.findChild<QWidget *>(name);
+        auto *picture = window.child(name);
         QVERIFY2(picture, qPrintable(name));
         // Through the window, so that the second press becomes a double-click event as it
         // does for a real mouse.
         QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
             picture->mapTo(&window, picture->rect().center()));
     }
-    QCOMPARE(window.findChild<QLabel *>(u"lblName"_s)->text(), expectedName);
+    QCOMPARE(window.child<QLabel>(u"lblName"_s)->text(), expectedName);
 }
 
 QTEST_MAIN(tst_InputBursts)

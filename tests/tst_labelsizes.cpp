@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Sivane developers
-#include "about/aboutwindow.h"
-#include "app/mainwindow.h"
 #include "testsupport.h"
-#include "weight/weightwindow.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -36,17 +33,18 @@ private slots:
 private:
     QLabel *label(const QString &window, const QString &name) const;
 
-    std::unique_ptr<MainWindow> m_main;
-    std::unique_ptr<WeightWindow> m_change;
-    std::unique_ptr<AboutWindow> m_about;
+    std::unique_ptr<Shown<MainWindow>> m_main;
+    std::unique_ptr<ShownWeightWindow> m_change;
+    std::unique_ptr<Shown<AboutWindow>> m_about;
 };
 
+// The windows are built once for all tests, which only read their labels.
 void tst_LabelSizes::initTestCase()
 {
     initialiseRuntimeForTests();
-    m_main = std::make_unique<MainWindow>();
-    m_change = std::make_unique<WeightWindow>();
-    m_about = std::make_unique<AboutWindow>();
+    m_main = std::make_unique<Shown<MainWindow>>();
+    m_change = std::make_unique<ShownWeightWindow>();
+    m_about = std::make_unique<Shown<AboutWindow>>();
     // Neptune fills the name and both discovery lines.
     m_main->img8_Click();
 }
@@ -140,7 +138,7 @@ void tst_LabelSizes::labelsTakeTheirDesignSize()
 void tst_LabelSizes::promptEndsClearOfTheWeightBox()
 {
     const QLabel *prompt = label(u"frmChange"_s, u"Label1"_s);
-    const auto *box = m_change->findChild<QLineEdit *>(u"Text1"_s);
+    const QLineEdit *box = m_change->input();
     QVERIFY(prompt && box);
     QCOMPARE(box->x(), 208);
     QVERIFY2(prompt->x() + prompt->width() < box->x(),

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Sivane developers
-#include "about/aboutwindow.h"
-#include "app/mainwindow.h"
 #include "app/menucommands.h"
 #include "runtime/runtime.h"
 #include "testsupport.h"
-#include "weight/weightwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,7 +74,7 @@ private:
     void choose(const QString &action, Qt::Key key, Via via);
     void closeAndUnload(const QString &form);
 
-    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<Shown<MainWindow>> m_main;
 };
 
 void tst_MenuCommands::initTestCase()
@@ -90,9 +87,8 @@ void tst_MenuCommands::init()
 {
     QVERIFY(!frmChange.window());
     QVERIFY(!frmAbout.window());
-    m_main = std::make_unique<MainWindow>();
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    m_main = std::make_unique<Shown<MainWindow>>();
+    QVERIFY(m_main->exposed());
 }
 
 void tst_MenuCommands::cleanup()

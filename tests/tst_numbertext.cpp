@@ -53,17 +53,16 @@ std::u16string toU16(const std::string &ascii)
 
 // The correctly rounded value of a well-formed decimal without a leading "+": from_chars
 // where it gives one, else the C library, which answers an infinity or a zero of the sign.
-runtime::ParsedNumber referenceValue(const std::string &text)
+double referenceValue(const std::string &text)
 {
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec == std::errc()) {
         Q_ASSERT(result.ptr == text.data() + text.size());
-        return { value };
+        return value;
     }
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    value = strtod_l(text.c_str(), nullptr, cLocale);
-    return { value, std::isinf(value) };
+    return strtod_l(text.c_str(), nullptr, cLocale);
 }
 
 struct Mismatches
@@ -116,130 +115,119 @@ void tst_NumberText::textToNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
-    QTest::addColumn<bool>("outOfRange");
 
-    QTest::newRow("plain weight") << u"70"_s << 70.0 << false;
-    QTest::newRow("empty text gives 0") << u""_s << 0.0 << false;
-    QTest::newRow("letters give 0") << u"abc"_s << 0.0 << false;
-    QTest::newRow("unit after the number is ignored") << u"70kg"_s << 70.0 << false;
-    QTest::newRow("comma ends the number") << u"1,5"_s << 1.0 << false;
-    QTest::newRow("negative weight") << u"-70"_s << -70.0 << false;
-    QTest::newRow("minus sign") << u"\u221270"_s << -70.0 << false;
-    QTest::newRow("minus sign in the exponent") << u"1e\u22123"_s << 1e-3 << false;
-    QTest::newRow("plus sign") << u"+5"_s << 5.0 << false;
-    QTest::newRow("leading point") << u".5"_s << 0.5 << false;
-    QTest::newRow("trailing point") << u"5."_s << 5.0 << false;
-    QTest::newRow("point then exponent") << u"1.e2"_s << 100.0 << false;
-    QTest::newRow("exponent letter alone") << u"1e"_s << 1.0 << false;
-    QTest::newRow("exponent letter and sign alone") << u"1e+"_s << 1.0 << false;
-    QTest::newRow("exponent with two signs") << u"1e+-2"_s << 1.0 << false;
-    QTest::newRow("second exponent ignored") << u"1e5e3"_s << 1e5 << false;
-    QTest::newRow("second point ends the number") << u"1.2.3"_s << 1.2 << false;
-    QTest::newRow("minus alone") << u"-"_s << 0.0 << false;
-    QTest::newRow("plus alone") << u"+"_s << 0.0 << false;
-    QTest::newRow("point alone") << u"."_s << 0.0 << false;
-    QTest::newRow("point with exponent but no digit") << u".e2"_s << 0.0 << false;
-    QTest::newRow("two signs") << u"--5"_s << 0.0 << false;
-    QTest::newRow("minus sign and hyphen-minus are two signs") << u"\u2212-5"_s << 0.0 << false;
-    QTest::newRow("negative zero keeps its sign") << u"-0"_s << -0.0 << false;
-    QTest::newRow("small exponent") << u"1.5E-07"_s << 1.5e-7 << false;
-    QTest::newRow("leading zeros") << u"000012.50"_s << 12.5 << false;
+    QTest::newRow("plain weight") << u"70"_s << 70.0;
+    QTest::newRow("empty text gives 0") << u""_s << 0.0;
+    QTest::newRow("letters give 0") << u"abc"_s << 0.0;
+    QTest::newRow("unit after the number is ignored") << u"70kg"_s << 70.0;
+    QTest::newRow("negative weight") << u"-70"_s << -70.0;
+    QTest::newRow("minus sign") << u"\u221270"_s << -70.0;
+    QTest::newRow("minus sign in the exponent") << u"1e\u22123"_s << 1e-3;
+    QTest::newRow("plus sign") << u"+5"_s << 5.0;
+    QTest::newRow("leading point") << u".5"_s << 0.5;
+    QTest::newRow("trailing point") << u"5."_s << 5.0;
+    QTest::newRow("point then exponent") << u"1.e2"_s << 100.0;
+    QTest::newRow("exponent letter alone") << u"1e"_s << 1.0;
+    QTest::newRow("exponent letter and sign alone") << u"1e+"_s << 1.0;
+    QTest::newRow("exponent with two signs") << u"1e+-2"_s << 1.0;
+    QTest::newRow("second exponent ignored") << u"1e5e3"_s << 1e5;
+    QTest::newRow("second point ends the number") << u"1.2.3"_s << 1.2;
+    QTest::newRow("minus alone") << u"-"_s << 0.0;
+    QTest::newRow("plus alone") << u"+"_s << 0.0;
+    QTest::newRow("point alone") << u"."_s << 0.0;
+    QTest::newRow("point with exponent but no digit") << u".e2"_s << 0.0;
+    QTest::newRow("two signs") << u"--5"_s << 0.0;
+    QTest::newRow("minus sign and hyphen-minus are two signs") << u"\u2212-5"_s << 0.0;
+    QTest::newRow("negative zero keeps its sign") << u"-0"_s << -0.0;
+    QTest::newRow("small exponent") << u"1.5E-07"_s << 1.5e-7;
+    QTest::newRow("leading zeros") << u"000012.50"_s << 12.5;
 
     // Blanks, the D exponent and the radix prefixes.
-    QTest::newRow("leading blanks") << u"   42"_s << 42.0 << false;
-    QTest::newRow("leading tab and line feed") << u"\t\n42"_s << 42.0 << false;
-    QTest::newRow("blanks between digits") << u"1 000 000"_s << 1e6 << false;
-    QTest::newRow("blank after the sign") << u"- 5"_s << -5.0 << false;
-    QTest::newRow("blanks around the point") << u"1 . 5"_s << 1.5 << false;
-    QTest::newRow("blanks in the exponent") << u"1 e - 3"_s << 1e-3 << false;
-    QTest::newRow("trailing blanks then unit") << u"70 kg"_s << 70.0 << false;
-    QTest::newRow("blank then point continues the number") << u"12 .5"_s << 12.5 << false;
-    QTest::newRow("carriage return is a blank") << u"\r42"_s << 42.0 << false;
-    QTest::newRow("no-break space is a blank") << u"\u00A042"_s << 42.0 << false;
-    QTest::newRow("no-break space between digits") << u"1\u00A0000"_s << 1000.0 << false;
-    QTest::newRow("D exponent") << u"1D3"_s << 1000.0 << false;
-    QTest::newRow("lower-case d exponent") << u"25d-1"_s << 2.5 << false;
-    QTest::newRow("hexadecimal") << u"&H1F"_s << 31.0 << false;
-    QTest::newRow("hexadecimal, lower case") << u"&hff"_s << 255.0 << false;
-    QTest::newRow("hexadecimal with blanks") << u" & H 1 0"_s << 16.0 << false;
-    QTest::newRow("16-bit hexadecimal wraps") << u"&HFFFF"_s << -1.0 << false;
-    QTest::newRow("lowest 16-bit hexadecimal") << u"&H8000"_s << -32768.0 << false;
-    QTest::newRow("leading zeros do not widen") << u"&H0000FFFF"_s << -1.0 << false;
-    QTest::newRow("17 bits is a 32-bit value") << u"&H10000"_s << 65536.0 << false;
-    QTest::newRow("32-bit hexadecimal wraps") << u"&HFFFFFFFF"_s << -1.0 << false;
-    QTest::newRow("lowest 32-bit hexadecimal") << u"&H80000000"_s << -2147483648.0 << false;
-    QTest::newRow("hexadecimal beyond 32 bits") << u"&H100000000"_s << infinity << true;
-    QTest::newRow("octal") << u"&O17"_s << 15.0 << false;
-    QTest::newRow("16-bit octal wraps") << u"&o177777"_s << -1.0 << false;
-    QTest::newRow("octal ends at 8") << u"&O18"_s << 1.0 << false;
-    QTest::newRow("hexadecimal ends at point") << u"&H1.8"_s << 1.0 << false;
-    QTest::newRow("prefix without digits") << u"&H"_s << 0.0 << false;
-    QTest::newRow("prefix with a non-digit") << u"&HG"_s << 0.0 << false;
-    QTest::newRow("sign before a prefix") << u"-&H10"_s << 0.0 << false;
-    QTest::newRow("unknown prefix") << u"&B101"_s << 0.0 << false;
+    QTest::newRow("leading blanks") << u"   42"_s << 42.0;
+    QTest::newRow("leading tab and line feed") << u"\t\n42"_s << 42.0;
+    QTest::newRow("blanks between digits") << u"1 000 000"_s << 1e6;
+    QTest::newRow("blank after the sign") << u"- 5"_s << -5.0;
+    QTest::newRow("blanks around the point") << u"1 . 5"_s << 1.5;
+    QTest::newRow("blanks in the exponent") << u"1 e - 3"_s << 1e-3;
+    QTest::newRow("trailing blanks then unit") << u"70 kg"_s << 70.0;
+    QTest::newRow("blank then point continues the number") << u"12 .5"_s << 12.5;
+    QTest::newRow("carriage return is a blank") << u"\r42"_s << 42.0;
+    QTest::newRow("no-break space is a blank") << u"\u00A042"_s << 42.0;
+    QTest::newRow("no-break space between digits") << u"1\u00A0000"_s << 1000.0;
+    QTest::newRow("D exponent") << u"1D3"_s << 1000.0;
+    QTest::newRow("lower-case d exponent") << u"25d-1"_s << 2.5;
+    QTest::newRow("hexadecimal") << u"&H1F"_s << 31.0;
+    QTest::newRow("hexadecimal, lower case") << u"&hff"_s << 255.0;
+    QTest::newRow("hexadecimal with blanks") << u" & H 1 0"_s << 16.0;
+    QTest::newRow("16-bit hexadecimal wraps") << u"&HFFFF"_s << -1.0;
+    QTest::newRow("lowest 16-bit hexadecimal") << u"&H8000"_s << -32768.0;
+    QTest::newRow("leading zeros do not widen") << u"&H0000FFFF"_s << -1.0;
+    QTest::newRow("17 bits is a 32-bit value") << u"&H10000"_s << 65536.0;
+    QTest::newRow("32-bit hexadecimal wraps") << u"&HFFFFFFFF"_s << -1.0;
+    QTest::newRow("lowest 32-bit hexadecimal") << u"&H80000000"_s << -2147483648.0;
+    QTest::newRow("hexadecimal beyond 32 bits") << u"&H100000000"_s << infinity;
+    QTest::newRow("octal") << u"&O17"_s << 15.0;
+    QTest::newRow("16-bit octal wraps") << u"&o177777"_s << -1.0;
+    QTest::newRow("octal ends at 8") << u"&O18"_s << 1.0;
+    QTest::newRow("hexadecimal ends at point") << u"&H1.8"_s << 1.0;
+    QTest::newRow("prefix without digits") << u"&H"_s << 0.0;
+    QTest::newRow("prefix with a non-digit") << u"&HG"_s << 0.0;
+    QTest::newRow("sign before a prefix") << u"-&H10"_s << 0.0;
+    QTest::newRow("unknown prefix") << u"&B101"_s << 0.0;
 
     // What the rule does not accept.
-    QTest::newRow("inf is no number") << u"inf"_s << 0.0 << false;
-    QTest::newRow("infinity is no number") << u"-Infinity"_s << 0.0 << false;
-    QTest::newRow("nan is no number") << u"nan"_s << 0.0 << false;
-    QTest::newRow("hexadecimal float stops at x") << u"0x1p3"_s << 0.0 << false;
+    QTest::newRow("inf is no number") << u"inf"_s << 0.0;
+    QTest::newRow("infinity is no number") << u"-Infinity"_s << 0.0;
+    QTest::newRow("nan is no number") << u"nan"_s << 0.0;
+    QTest::newRow("hexadecimal float stops at x") << u"0x1p3"_s << 0.0;
     QTest::newRow("Arabic decimal separator, not the user's, ends the number")
-        << u"1\u066B5"_s << 1.0 << false;
+        << u"1\u066B5"_s << 1.0;
 
     // The digits of other scripts count as their values.
-    QTest::newRow("Arabic-Indic digit") << u"\u0663"_s << 3.0 << false;
-    QTest::newRow("Arabic-Indic digit after an ASCII one") << u"1\u0663"_s << 13.0 << false;
-    QTest::newRow("full-width digits") << u"\uFF17\uFF10"_s << 70.0 << false;
+    QTest::newRow("Arabic-Indic digit") << u"\u0663"_s << 3.0;
+    QTest::newRow("Arabic-Indic digit after an ASCII one") << u"1\u0663"_s << 13.0;
+    QTest::newRow("full-width digits") << u"\uFF17\uFF10"_s << 70.0;
 
     // The ends of the range.
-    QTest::newRow("largest double") << u"1.7976931348623157e308"_s << largest << false;
-    QTest::newRow("rounds down to the largest double")
-        << u"1.7976931348623158e308"_s << largest << false;
-    QTest::newRow("rounds up beyond the largest double")
-        << u"1.7976931348623159e308"_s << infinity << true;
-    QTest::newRow("largest double written to 15 digits")
-        << u"1.79769313486232E+308"_s << infinity << true;
-    QTest::newRow("overflow") << u"1e309"_s << infinity << true;
-    QTest::newRow("negative overflow") << u"-1e309"_s << -infinity << true;
-    QTest::newRow("overflow by long exponent") << u"1e99999999999999999999"_s << infinity << true;
-    QTest::newRow("overflow by many digits") << u"1"_s + QString(400, u'0') << infinity << true;
-    QTest::newRow("zero with a huge exponent") << u"0e99999999999999999999"_s << 0.0 << false;
-    QTest::newRow("many zeros then a digit")
-        << u"0."_s + QString(400, u'0') + u"1e700"_s << 1e299 << false;
+    QTest::newRow("largest double") << u"1.7976931348623157e308"_s << largest;
+    QTest::newRow("rounds down to the largest double") << u"1.7976931348623158e308"_s << largest;
+    QTest::newRow("rounds up beyond the largest double") << u"1.7976931348623159e308"_s << infinity;
+    QTest::newRow("largest double written to 15 digits") << u"1.79769313486232E+308"_s << infinity;
+    QTest::newRow("overflow") << u"1e309"_s << infinity;
+    QTest::newRow("negative overflow") << u"-1e309"_s << -infinity;
+    QTest::newRow("overflow by long exponent") << u"1e99999999999999999999"_s << infinity;
+    QTest::newRow("overflow by many digits") << u"1"_s + QString(400, u'0') << infinity;
+    QTest::newRow("zero with a huge exponent") << u"0e99999999999999999999"_s << 0.0;
+    QTest::newRow("many zeros then a digit") << u"0."_s + QString(400, u'0') + u"1e700"_s << 1e299;
     QTest::newRow("many integer digits, negative exponent")
-        << u"1"_s + QString(899, u'0') + u"e-850"_s << 1e49 << false;
+        << u"1"_s + QString(899, u'0') + u"e-850"_s << 1e49;
     QTest::newRow("exponent cancels many zeros")
-        << u"0."_s + QString(19999, u'0') + u"1e20004"_s << 1e4 << false;
-    QTest::newRow("underflow gives zero") << u"1e-400"_s << 0.0 << false;
-    QTest::newRow("negative underflow gives negative zero") << u"-1e-400"_s << -0.0 << false;
-    QTest::newRow("underflow by long exponent") << u"1e-99999999999999999999"_s << 0.0 << false;
-    QTest::newRow("smallest subnormal")
-        << u"4.9406564584124654e-324"_s << smallestSubnormal << false;
+        << u"0."_s + QString(19999, u'0') + u"1e20004"_s << 1e4;
+    QTest::newRow("underflow gives zero") << u"1e-400"_s << 0.0;
+    QTest::newRow("negative underflow gives negative zero") << u"-1e-400"_s << -0.0;
+    QTest::newRow("underflow by long exponent") << u"1e-99999999999999999999"_s << 0.0;
+    QTest::newRow("smallest subnormal") << u"4.9406564584124654e-324"_s << smallestSubnormal;
     QTest::newRow("just above half the smallest subnormal")
-        << u"2.4703282292062328e-324"_s << smallestSubnormal << false;
-    QTest::newRow("just below half the smallest subnormal")
-        << u"2.4703282292062327e-324"_s << 0.0 << false;
-    QTest::newRow("subnormal") << u"1e-310"_s << 1e-310 << false;
+        << u"2.4703282292062328e-324"_s << smallestSubnormal;
+    QTest::newRow("just below half the smallest subnormal") << u"2.4703282292062327e-324"_s << 0.0;
+    QTest::newRow("subnormal") << u"1e-310"_s << 1e-310;
     QTest::newRow("largest subnormal")
-        << u"2.2250738585072011e-308"_s << std::nextafter(std::numeric_limits<double>::min(), 0.0)
-        << false;
-    QTest::newRow("tie rounds to even") << u"9007199254740993"_s << 9007199254740992.0 << false;
+        << u"2.2250738585072011e-308"_s << std::nextafter(std::numeric_limits<double>::min(), 0.0);
+    QTest::newRow("tie rounds to even") << u"9007199254740993"_s << 9007199254740992.0;
     QTest::newRow("tie broken by the 900th digit")
-        << u"9007199254740993."_s + QString(883, u'0') + u"1"_s << 9007199254740994.0 << false;
+        << u"9007199254740993."_s + QString(883, u'0') + u"1"_s << 9007199254740994.0;
     QTest::newRow("tie kept when the 900th digit is 0")
-        << u"9007199254740993."_s + QString(884, u'0') << 9007199254740992.0 << false;
+        << u"9007199254740993."_s + QString(884, u'0') << 9007199254740992.0;
 }
 
 void tst_NumberText::textToNumber()
 {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QFETCH(bool, outOfRange);
 
     const runtime::ParsedNumber parsed
         = runtime::textToNumber(u16(text), u".", runtime::unicodeProperties());
     QVERIFY2(sameDouble(parsed.value, expected), qPrintable(describe(parsed.value)));
-    QCOMPARE(parsed.outOfRange, outOfRange);
 
     // 8-bit text is Latin-1 and reads as the same characters in UTF-16 do.
     if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; })) {
@@ -247,7 +235,6 @@ void tst_NumberText::textToNumber()
         const runtime::ParsedNumber parsed8 = runtime::textToNumber(
             std::string_view(latin1.data(), latin1.size()), u".", runtime::unicodeProperties());
         QVERIFY2(sameDouble(parsed8.value, expected), qPrintable(describe(parsed8.value)));
-        QCOMPARE(parsed8.outOfRange, outOfRange);
     }
 }
 
@@ -369,7 +356,7 @@ void tst_NumberText::readingMatchesFromChars()
                 clean += std::to_string(below(4) ? below(30) : below(400));
             }
         }
-        runtime::ParsedNumber expected = referenceValue(clean);
+        const double expected = referenceValue(clean);
 
         text = (sign == 2 ? "+" : "") + clean;
         if (below(3) == 0) {
@@ -383,9 +370,9 @@ void tst_NumberText::readingMatchesFromChars()
         }
         text16.assign(text.begin(), text.end());
         const runtime::ParsedNumber parsed = runtime::textToNumber(text16);
-        if (!sameDouble(parsed.value, expected.value) || parsed.outOfRange != expected.outOfRange)
+        if (!sameDouble(parsed.value, expected))
             mismatches.add(QString::fromStdString(text).left(100) + u" gave "_s
-                + describe(parsed.value) + u" expected "_s + describe(expected.value));
+                + describe(parsed.value) + u" expected "_s + describe(expected));
     }
     QVERIFY2(mismatches.count == 0, mismatches.report().constData());
 }
@@ -429,13 +416,13 @@ void tst_NumberText::writingMatchesPrintfAndReadsBack()
         std::snprintf(reference, sizeof reference, "%.14e", x);
         std::string rounded = reference;
         const bool negative = rounded.front() == '-';
-        runtime::ParsedNumber expected = referenceValue(negative ? rounded.substr(1) : rounded);
+        double expected = referenceValue(negative ? rounded.substr(1) : rounded);
         if (negative)
-            expected.value = -expected.value;
+            expected = -expected;
         const runtime::ParsedNumber readBack = runtime::textToNumber(text);
-        const bool same = expected.value == 0 ? readBack.value == 0
-                                              : sameDouble(readBack.value, expected.value);
-        if (!same || readBack.outOfRange != expected.outOfRange)
+        const bool same
+            = expected == 0 ? readBack.value == 0 : sameDouble(readBack.value, expected);
+        if (!same)
             mismatches.add(describe(x) + u" read back as "_s + describe(readBack.value));
     }
     QVERIFY2(mismatches.count == 0, mismatches.report().constData());
@@ -461,27 +448,27 @@ void tst_NumberText::readingFollowsThePatternOnArbitraryText()
                 stripped += c;
         }
 
-        runtime::ParsedNumber expected;
+        double expected = 0;
         std::smatch match;
         if (std::regex_search(stripped, match, radix, std::regex_constants::match_continuous)) {
             const std::string body = match[1].str();
             const auto bits
                 = std::stoull(body.substr(1), nullptr, body[0] == 'o' || body[0] == 'O' ? 8 : 16);
             if (bits > 0xFFFF'FFFFu)
-                expected = { infinity, true };
+                expected = infinity;
             else
-                expected.value = bits <= 0xFFFF ? double(qint16(bits)) : double(qint32(bits));
+                expected = bits <= 0xFFFF ? double(qint16(bits)) : double(qint32(bits));
         } else if (std::regex_search(
                        stripped, match, decimal, std::regex_constants::match_continuous)) {
             expected
                 = referenceValue(match[2].str() + "e" + (match[3].matched ? match[3].str() : "0"));
             if (match[1] == "-")
-                expected.value = -expected.value;
+                expected = -expected;
         }
         const runtime::ParsedNumber parsed = runtime::textToNumber(text);
-        if (!sameDouble(parsed.value, expected.value) || parsed.outOfRange != expected.outOfRange)
+        if (!sameDouble(parsed.value, expected))
             mismatches.add(QString::fromStdString(text) + u" gave "_s + describe(parsed.value)
-                + u" expected "_s + describe(expected.value));
+                + u" expected "_s + describe(expected));
     }
     QVERIFY2(mismatches.count == 0, mismatches.report().constData());
 }
@@ -526,7 +513,6 @@ void tst_NumberText::decimalSeparatorOfTheLocale()
     const runtime::ParsedNumber parsed
         = runtime::textToNumber(u16(text), u16(separator), runtime::unicodeProperties());
     QVERIFY2(sameDouble(parsed.value, expected), qPrintable(describe(parsed.value)));
-    QVERIFY(!parsed.outOfRange);
 }
 
 // A decimal digit of any script (category Nd) counts as its value, and no other character

@@ -32,10 +32,10 @@ void tst_PictureBox::namedPictureFillsItsBox_data()
 
     // clang-format off
     QTest::newRow("JPEG squeezed into a planet's box") << u":/pictures/mercury.jpg"_s << QSize(97, 57) << true;
-    QTest::newRow("BMP") << u":/pictures/mars.bmp"_s << QSize(97, 57) << true;
-    QTest::newRow("GIF") << u":/pictures/pluto.gif"_s << QSize(97, 57) << true;
+    QTest::newRow("BMP squeezed into a planet's box") << u":/pictures/mars.bmp"_s << QSize(97, 57) << true;
+    QTest::newRow("GIF squeezed into a planet's box") << u":/pictures/pluto.gif"_s << QSize(97, 57) << true;
     QTest::newRow("JPEG scaled in its DCT") << u":/pictures/author.jpg"_s << QSize(80, 96) << true;
-    QTest::newRow("JPEG enlarged") << u":/pictures/uranus.jpg"_s << QSize(301, 203) << true;
+    QTest::newRow("JPEG enlarged beyond its size") << u":/pictures/uranus.jpg"_s << QSize(301, 203) << true;
     QTest::newRow("named before the box has its size") << u":/pictures/earth.jpg"_s << QSize(97, 57) << false;
     // clang-format on
 }

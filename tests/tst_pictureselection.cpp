@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Sivane developers
-#include "app/mainwindow.h"
 #include "catalogue/catalogue.h"
 #include "testsupport.h"
 
@@ -38,20 +37,19 @@ private:
     void click(const QString &picture);
     QStringList snapshot() const;
 
-    MainWindow *m_window = nullptr;
+    std::unique_ptr<Shown<MainWindow>> m_window;
 };
 
+// A fresh window per test: nothing one test's clicks show can leak into the next.
 void tst_PictureSelection::init()
 {
-    m_window = new MainWindow;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window = std::make_unique<Shown<MainWindow>>();
+    QVERIFY(m_window->exposed());
 }
 
 void tst_PictureSelection::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    m_window.reset();
 }
 
 // The box the user reads a caption's value from: the nearest one to its right on its row.

@@ -37,7 +37,6 @@ private slots:
     void cleanup();
 
     void applicationIdentity();
-    void windowIconIsThereWhenAWindowLoads();
     void messageBoxDefaultsToTheApplicationTitle();
     void failedHandlerIsReportedAndEndsTheProgram_data();
     void failedHandlerIsReportedAndEndsTheProgram();
@@ -65,16 +64,6 @@ void tst_Runtime::applicationIdentity()
     QCOMPARE(QCoreApplication::applicationName(), u"Sivane"_s);
     QCOMPARE(QCoreApplication::applicationVersion(), u"1.00"_s);
     QCOMPARE(QApplication::font().pointSizeF(), 8.25);
-}
-
-void tst_Runtime::windowIconIsThereWhenAWindowLoads()
-{
-    QWidget window;
-    runtime::load(&window);
-    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
-    QVERIFY(sizes.contains(QSize(16, 16)));
-    QVERIFY(sizes.contains(QSize(32, 32)));
-    QVERIFY(!window.windowIcon().isNull());
 }
 
 void tst_Runtime::messageBoxDefaultsToTheApplicationTitle()
