@@ -48,29 +48,23 @@ Answer showMessageBox(const MessageBoxRequest &request, QMessageBox::Icon icon)
     return Answer::Ok;
 }
 
-void realQuit(int exitCode)
+// Closes every window at once and ends the event loop. Only windows whose form unloads on
+// close are destroyed; the main window is hidden and destroyed with the rest when the event
+// loop has ended.
+void closeAllAndQuit(int exitCode)
 {
-    QCoreApplication::exit(exitCode);
-}
-
-// Closes every window at once. Only windows whose form unloads on close are destroyed;
-// the main window is hidden and destroyed with the rest when the event loop has ended.
-void closeAllWindows()
-{
+    s_exitCode = exitCode;
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     const auto windows = QApplication::topLevelWidgets();
     QList<QPointer<QWidget>> guarded(windows.cbegin(), windows.cend());
     for (const QPointer<QWidget> &w : guarded) {
         if (w && w->isVisible())
             w->close();
     }
-}
-
-void closeAllAndQuit(int exitCode)
-{
-    s_exitCode = exitCode;
-    QGuiApplication::setQuitOnLastWindowClosed(false);
-    closeAllWindows();
-    (s_hooks.quit ? s_hooks.quit : realQuit)(exitCode);
+    if (s_hooks.quit)
+        s_hooks.quit(exitCode);
+    else
+        QCoreApplication::exit(exitCode);
 }
 
 // Pictures act as buttons for assistive technology: their name is the planet, and
@@ -128,7 +122,6 @@ void load(QWidget *window)
     for (QLabel *label : labels) {
         if (label->property("autoSize").toBool()) {
             label->ensurePolished();
-            label->setProperty("emptySize", label->size());
             setCaption(label, label->text());
         }
     }

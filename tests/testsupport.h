@@ -114,6 +114,7 @@ public:
                 onEvent("end");
             exitCodes << exitCode;
         };
+        hooks.announce = [this](const QString &message) { announcements << message; };
         runtime::setHooks(std::move(hooks));
     }
     ~RuntimeRecorder() { runtime::resetHooks(); }
@@ -122,6 +123,7 @@ public:
 
     QList<runtime::MessageBoxRequest> boxes;
     QList<int> exitCodes;
+    QStringList announcements; // what screen readers were told
     // Runs with "box" or "end" as either is requested, before it is recorded: a test can note
     // there what the screen shows at that moment.
     std::function<void(const char *what)> onEvent;

@@ -116,9 +116,11 @@ void tst_PictureSelection::clickShowsItsRecord()
     QFETCH(QString, name);
     QFETCH(QString, discoverer);
     QFETCH(QString, date);
+    const RuntimeRecorder recorder;
     click(picture);
 
     QCOMPARE(label(u"lblName"_s)->text(), name);
+    QCOMPARE(recorder.announcements, QStringList { name });
     QCOMPARE(label(u"dis"_s)->text(), discoverer);
     QCOMPARE(label(u"dat"_s)->text(), date);
     const catalogue::Planet &planet = catalogue::planet(record);
