@@ -188,6 +188,26 @@ QWidget *child(QWidget *parent, const char *name)
     return widget;
 }
 
+// Opens the weight window through its menu command; a window that does not open ends the
+// benchmark, as a missing control does.
+struct WeightBoxes
+{
+    WeightWindow *window;
+    QLineEdit *input;
+    QLineEdit *mercury;
+};
+WeightBoxes openWeightWindow()
+{
+    change_Click();
+    WeightWindow *window = frmChange.window();
+    if (!window) {
+        std::printf("Tools > Change Weight showed no window\n");
+        std::exit(2);
+    }
+    return { window, static_cast<QLineEdit *>(child(window, "Text1")),
+        static_cast<QLineEdit *>(child(window, "Text2")) };
+}
+
 const char *const pictureNames[]
     = { "img1", "img2", "img3", "img44", "img5", "img6", "img7", "img8", "img9" };
 const char *const planetNames[]
@@ -254,14 +274,9 @@ QString weightText(int i)
 void typeWeights()
 {
     Phase phase("Typing weights into the weight window");
-    change_Click();
-    WeightWindow *window = frmChange.window();
-    if (!window) {
-        fail("Tools > Change Weight showed no window");
-        return;
-    }
-    auto *input = static_cast<QLineEdit *>(child(window, "Text1"));
-    auto *mercury = static_cast<QLineEdit *>(child(window, "Text2"));
+    const WeightBoxes boxes = openWeightWindow();
+    WeightWindow *window = boxes.window;
+    QLineEdit *input = boxes.input, *mercury = boxes.mercury;
     EventTimes times;
     const auto typeOne = [&](int i, bool timed) {
         const QString text = weightText(i);
@@ -332,14 +347,9 @@ std::vector<LongPaste> longPastes()
 void pasteWeights()
 {
     Phase phase("Pasting long weights between typed ones, the weight window open");
-    change_Click();
-    WeightWindow *window = frmChange.window();
-    if (!window) {
-        fail("Tools > Change Weight showed no window");
-        return;
-    }
-    auto *input = static_cast<QLineEdit *>(child(window, "Text1"));
-    auto *mercury = static_cast<QLineEdit *>(child(window, "Text2"));
+    const WeightBoxes boxes = openWeightWindow();
+    WeightWindow *window = boxes.window;
+    QLineEdit *input = boxes.input, *mercury = boxes.mercury;
     const std::vector<LongPaste> pastes = longPastes();
     std::vector<EventTimes> pasteTimes(pastes.size());
     EventTimes keyTimes;
@@ -397,14 +407,9 @@ void repeatPastes(bool nearlyIdentical)
     Phase phase(nearlyIdentical
             ? "Pasting nearly identical long weights, the weight window open"
             : "Pasting one long weight again and again, the weight window open");
-    change_Click();
-    WeightWindow *window = frmChange.window();
-    if (!window) {
-        fail("Tools > Change Weight showed no window");
-        return;
-    }
-    auto *input = static_cast<QLineEdit *>(child(window, "Text1"));
-    auto *mercury = static_cast<QLineEdit *>(child(window, "Text2"));
+    const WeightBoxes boxes = openWeightWindow();
+    WeightWindow *window = boxes.window;
+    QLineEdit *input = boxes.input, *mercury = boxes.mercury;
     const QString weight = QStringLiteral("70.") + QString(32764, QLatin1Char('0'));
     EventTimes times;
     const auto pasteOne = [&](int i, bool timed) {
@@ -474,10 +479,9 @@ void openAndClose(runtime::Form<Window> &form, void (*command)(), const char *ti
 // than any double-click interval.
 void burstRound(MainWindow &main, EventTimes &times)
 {
-    change_Click();
-    WeightWindow *window = frmChange.window();
-    auto *input = static_cast<QLineEdit *>(child(window, "Text1"));
-    auto *mercury = static_cast<QLineEdit *>(child(window, "Text2"));
+    const WeightBoxes boxes = openWeightWindow();
+    WeightWindow *window = boxes.window;
+    QLineEdit *input = boxes.input, *mercury = boxes.mercury;
     EventTimes handlerTimes;
     handlerTimes.setWarmingUp(times.isWarmingUp());
 
