@@ -51,13 +51,6 @@ void tst_InputBursts::heldKeyRepeats_data()
         << u"0.4725"_s;
     QTest::newRow("Backspace held past the start leaves an empty box showing zero")
         << u"70"_s << int(Qt::Key_Backspace) << QString() << 20 << QString() << u"0"_s << u"0"_s;
-    QTest::newRow("a digit held after a minus sign gives a negative weight")
-        << u"\u2212"_s << int(Qt::Key_5) << u"5"_s << 3 << u"\u2212555"_s << u"-205.35"_s
-        << u"-34.965"_s;
-    QTest::newRow("a Hangul filler held after a weight leaves it as it was")
-        << u"70"_s << 0 << u"\u3164"_s << 5 << u"70"_s << u"25.9"_s << u"4.41"_s;
-    QTest::newRow("a variation selector beyond 16 bits held leaves the weight as it was")
-        << u"70"_s << 0 << u"\U000E0100"_s << 5 << u"70"_s << u"25.9"_s << u"4.41"_s;
 }
 
 void tst_InputBursts::heldKeyRepeats()
