@@ -9,7 +9,11 @@
 #include "runtime/runtime.h"
 
 #include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
 #include <QShortcut>
+
+#include <algorithm>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -48,6 +52,23 @@ MainWindow::MainWindow(QWidget *parent)
         connect(shortcut, &QShortcut::activated, m_pictures[i], &runtime::PictureBox::click);
     }
 
+    // Every fact box's context menu, beside Qt's own entries, and Ctrl+T compare its fact
+    // across the planets; Ctrl+T compares fact 1 when no box has the focus.
+    for (int fact = 1; fact <= catalogue::factCount; ++fact) {
+        QLineEdit *box = m_factBoxes[fact - 1];
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(
+            box, &QWidget::customContextMenuRequested, this, [this, box, fact](const QPoint &at) {
+                runtime::invoke([&] { showFactMenu(box, fact, at); });
+            });
+    }
+    auto *compare = new QShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_T), this);
+    connect(compare, &QShortcut::activated, this, runtime::handler([this] {
+        const auto focused = std::find(m_factBoxes.cbegin(), m_factBoxes.cend(), focusWidget());
+        compareAllPlanets(
+            focused == m_factBoxes.cend() ? 1 : int(focused - m_factBoxes.cbegin()) + 1);
+    }));
+
     connect(m_ui->exit, &QAction::triggered, this, runtime::handler(&exit_Click));
     connect(m_ui->change, &QAction::triggered, this, runtime::handler(&change_Click));
     connect(m_ui->us, &QAction::triggered, this, runtime::handler(&us_Click));
@@ -67,6 +88,18 @@ void MainWindow::showPlanet(int record)
         m_factBoxes[fact]->setText(planet.facts[fact].toString());
     // The name changes on a label away from the focus, which a screen reader would not speak.
     runtime::announce(this, planet.name.toString());
+}
+
+void MainWindow::showFactMenu(QLineEdit *box, int fact, const QPoint &at)
+{
+    QMenu *menu = box->createStandardContextMenu();
+    menu->addSeparator();
+    QAction *compare = menu->addAction(QStringLiteral("Compare All Planets"));
+    compare->setObjectName(QStringLiteral("compareAllPlanets"));
+    connect(
+        compare, &QAction::triggered, this, runtime::handler([fact] { compareAllPlanets(fact); }));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(box->mapToGlobal(at));
 }
 
 void MainWindow::img1_Click()

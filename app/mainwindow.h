@@ -51,6 +51,9 @@ public slots:
     void img9_Click();
 
 private:
+    // A fact box's context menu: the line edit's own, and "Compare All Planets".
+    void showFactMenu(QLineEdit *box, int fact, const QPoint &at);
+
     std::unique_ptr<Ui::MAIN> m_ui;
     std::array<QLineEdit *, catalogue::factCount> m_factBoxes {};
     // The pictures in the order of the catalogue's records, img1 to img9 with img44 fourth.

@@ -4,11 +4,13 @@
 
 #include "about/aboutwindow.h"
 #include "about/author.h"
+#include "compare/comparewindow.h"
 #include "runtime/runtime.h"
 #include "weight/weightwindow.h"
 
 runtime::Form<WeightWindow> frmChange;
 runtime::Form<AboutWindow> frmAbout;
+runtime::Form<CompareWindow> frmCompare;
 
 void exit_Click()
 {
@@ -30,4 +32,10 @@ void change_Click()
 void us_Click()
 {
     frmAbout.show();
+}
+
+void compareAllPlanets(int fact)
+{
+    frmCompare.show();
+    frmCompare.window()->chooseFact(fact);
 }

@@ -75,6 +75,17 @@ constexpr std::array<Planet, planetCount> planets{{
       u"0.3", u"15.12", u"-", u"-",
       u"-", u"-"}},
 }};
+
+constexpr std::array<QStringView, factCount> captions{
+    u"Mass (kg)", u"Mass (Earth = 1)", u"Equatorial radius (km)",
+    u"Equatorial radius (Earth = 1)", u"Mean density (gm/cm^3)",
+    u"Mean distance from the Sun (km)", u"Mean distance from the Sun (Earth = 1)",
+    u"Rotational period (hours)", u"Rotational period (days)", u"Orbital period (days)",
+    u"Mean orbital velocity (km/sec)", u"Orbital eccentricity", u"Tilt of axis (degrees)",
+    u"Orbital inclination (degrees)", u"Equatorial surface gravity (m/sec^2)",
+    u"Equatorial escape velocity (km/sec)", u"Visual geometric albedo", u"Magnitude (Vo)",
+    u"Minimum surface temperature", u"Mean surface temperature",
+    u"Maximum surface temperature", u"Atmospheric pressure (bars)"};
 // clang-format on
 
 } // namespace
@@ -82,6 +93,11 @@ constexpr std::array<Planet, planetCount> planets{{
 const Planet &planet(int record)
 {
     return planets.at(static_cast<std::size_t>(record - 1));
+}
+
+QStringView factCaption(int fact)
+{
+    return captions.at(static_cast<std::size_t>(fact - 1));
 }
 
 } // namespace catalogue

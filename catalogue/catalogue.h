@@ -7,9 +7,9 @@
 #include <array>
 
 // The program's whole body of knowledge: nine planet records, Mercury to Pluto, each with
-// the same 22 facts. Constant texts, shown exactly as stored; nothing here parses them, and
-// records are reached by their number only. The facts' captions are not here: they are the
-// labels of the main window's description, the one place they live.
+// the same 22 facts, and the facts' captions. Constant texts, shown exactly as stored; records
+// are reached by their number only. What a fact's text says as a number is read by
+// readFact() (factvalue.h), for the views that order or measure the facts.
 namespace catalogue {
 
 inline constexpr int planetCount = 9;
@@ -26,5 +26,16 @@ struct Planet
 // Record 1 to planetCount, in the order of the main window's pictures. Any other number is
 // a programming error; it throws std::out_of_range, which the runtime reports as fatal.
 const Planet &planet(int record);
+
+// The caption of fact 1 to factCount, with its unit where it has one: "Mass (kg)". The main
+// window's description shows the same captions beside its fact boxes.
+QStringView factCaption(int fact);
+
+// Whether a negative value of the fact means a rotation against the orbit's direction
+// (retrograde): the rotational periods, in hours and in days.
+constexpr bool isRotationPeriod(int fact)
+{
+    return fact == 8 || fact == 9;
+}
 
 } // namespace catalogue
