@@ -37,7 +37,7 @@ before=$(tree) || fail "the main window is not on the accessibility bus"
 echo "$before"
 grep -q '^  frame "Sivane - Tessaro Valdine (T.V.)"' <<<"$before" || fail "no main window"
 for planet in Mercury Venus Earth Mars Jupiter Saturn Uranus Neptune Pluto; do
-    grep -q "^ *push button \"$planet\" .*actions=Press" <<<"$before" ||
+    grep -q "^ *button \"$planet\" .*actions=Press" <<<"$before" ||
         fail "no picture button \"$planet\" that can be pressed"
 done
 grep -q '^ *text "Mass (kg)" ' <<<"$before" || fail "no fact box \"Mass (kg)\""

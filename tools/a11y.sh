@@ -14,14 +14,17 @@ if [ -z "${SIVANE_A11Y_INNER:-}" ]; then
     for tool in dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher; do
         command -v "$tool" >/dev/null || { echo "a11y.sh: $tool is missing" >&2; exit 77; }
     done
-    [ -n "${DISPLAY:-}" ] || { echo "a11y.sh: DISPLAY is not set; run it under tools/xvfb.sh" >&2; exit 1; }
+    if [ -z "${DISPLAY:-}" ]; then
+        echo "a11y.sh: DISPLAY is not set; run it under tools/xvfb.sh" >&2
+        exit 1
+    fi
     # The accessibility bus puts its socket in the runtime folder, named after the display
     # number alone: a folder of its own keeps runs on equal numbers (other roots) apart.
     runtime=$(mktemp -d)
     chmod 700 "$runtime"
     # The buses' notes on each service they start would drown the command's own messages.
     SIVANE_A11Y_INNER=1 XDG_RUNTIME_DIR=$runtime dbus-run-session -- "$0" "$@" \
-        2> >(grep -v -e '^dbus-daemon\[' -e '^SpiRegistry daemon' >&2)
+        2> >(grep -v '^dbus-daemon\[' >&2)
     code=$?
     rm -rf "$runtime"
     exit $code

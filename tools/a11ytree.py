@@ -24,6 +24,8 @@ warnings.filterwarnings("ignore", message=".*get_action_name is deprecated")
 STATES = [("focused", Atspi.StateType.FOCUSED), ("selected", Atspi.StateType.SELECTED),
           ("showing", Atspi.StateType.SHOWING)]
 MAX_HEADERS = 12
+# Roles by the names of the library's newer versions, the same output everywhere.
+RENAMED_ROLES = {"push button": "button"}
 
 
 def call(function, *args, default=None):
@@ -83,7 +85,10 @@ def action_names(obj):
 
 
 def describe(obj):
-    parts = [call(obj.get_role_name, default="?"), q(call(obj.get_name, default=""))]
+    role = call(obj.get_role)
+    role = RENAMED_ROLES.get(Atspi.role_get_name(role), Atspi.role_get_name(role)) \
+        if role is not None else "?"
+    parts = [role, q(call(obj.get_name, default=""))]
     description = call(obj.get_description, default="")
     if description:
         parts.append("[" + description + "]")
