@@ -86,9 +86,8 @@ def action_names(obj):
 
 def describe(obj):
     role = call(obj.get_role)
-    role = RENAMED_ROLES.get(Atspi.role_get_name(role), Atspi.role_get_name(role)) \
-        if role is not None else "?"
-    parts = [role, q(call(obj.get_name, default=""))]
+    role = Atspi.role_get_name(role) if role is not None else "?"
+    parts = [RENAMED_ROLES.get(role, role), q(call(obj.get_name, default=""))]
     description = call(obj.get_description, default="")
     if description:
         parts.append("[" + description + "]")
