@@ -124,12 +124,12 @@ QString BarChart::scaleName() const
 bool BarChart::canBeLogarithmic() const
 {
     const auto shown = bars();
-    return std::any_of(shown.cbegin(), shown.cend(),
-               [](const Bar &bar) { return bar.value.kind != catalogue::FactValue::Kind::None; })
-        && std::all_of(shown.cbegin(), shown.cend(), [](const Bar &bar) {
-               return bar.value.kind == catalogue::FactValue::Kind::None
-                   || (bar.retrograde ? -bar.value.high : bar.value.low) > 0;
-           });
+    return std::any_of(shown.cbegin(), shown.cend(), [](const Bar &bar) {
+        return bar.value.kind != catalogue::FactValue::Kind::None;
+    }) && std::all_of(shown.cbegin(), shown.cend(), [](const Bar &bar) {
+        return bar.value.kind == catalogue::FactValue::Kind::None
+            || (bar.retrograde ? -bar.value.high : bar.value.low) > 0;
+    });
 }
 
 // Decided on the values as the table shows them: a negative one, even a retrograde period,
@@ -341,7 +341,8 @@ void BarChart::paintEvent(QPaintEvent *)
             painter.setPen(QPen(bar, 2));
             painter.setBrush(base);
             painter.drawRect(shape.adjusted(1, 3, -1, -3));
-            painter.drawLine(QPointF(shape.left() + 1, y), QPointF(shape.left() + 1, y + barHeight));
+            painter.drawLine(
+                QPointF(shape.left() + 1, y), QPointF(shape.left() + 1, y + barHeight));
             painter.drawLine(
                 QPointF(shape.right() - 1, y), QPointF(shape.right() - 1, y + barHeight));
             label(shape.right());
@@ -374,15 +375,14 @@ void BarChart::paintEvent(QPaintEvent *)
         const double left = x - labelWidth / 2.0;
         if (left < lastRight + gap / 2.0)
             continue;
-        painter.drawText(QRectF(left, g.axisTop + 6, labelWidth, metrics.height()),
-            Qt::AlignCenter, label);
+        painter.drawText(
+            QRectF(left, g.axisTop + 6, labelWidth, metrics.height()), Qt::AlignCenter, label);
         lastRight = left + labelWidth;
     }
-    QString scale = m_logarithmic ? QStringLiteral("Logarithmic scale")
-                                  : QStringLiteral("Linear scale");
-    painter.drawText(
-        QRect(g.plotLeft, g.axisTop + 6 + metrics.height(), g.plotRight - g.plotLeft,
-            metrics.height() + 4),
+    QString scale
+        = m_logarithmic ? QStringLiteral("Logarithmic scale") : QStringLiteral("Linear scale");
+    painter.drawText(QRect(g.plotLeft, g.axisTop + 6 + metrics.height(), g.plotRight - g.plotLeft,
+                         metrics.height() + 4),
         Qt::AlignHCenter | Qt::AlignVCenter, scale);
 
     // The legend names the marks the fact has.
@@ -393,8 +393,8 @@ void BarChart::paintEvent(QPaintEvent *)
         drawSwatch(QRectF(x + 0.5, legendY + 0.5, 2 * swatch, swatch));
         painter.setPen(text);
         x += 2 * swatch + 6;
-        painter.drawText(QRect(x, g.legendTop, metrics.horizontalAdvance(label) + 2,
-                             metrics.height()),
+        painter.drawText(
+            QRect(x, g.legendTop, metrics.horizontalAdvance(label) + 2, metrics.height()),
             Qt::AlignLeft | Qt::AlignVCenter, label);
         x += metrics.horizontalAdvance(label) + 2 * gap;
     };

@@ -44,8 +44,9 @@ CompareWindow::CompareWindow(QWidget *parent)
         m_ui->chkLogarithmic->setChecked(chart->isLogarithmic());
     }));
     chart->setModel(m_model, table->selectionModel());
-    connect(m_ui->chkLogarithmic, &QCheckBox::toggled, this,
-        runtime::handler([this, chart] { chart->setLogarithmic(m_ui->chkLogarithmic->isChecked()); }));
+    connect(m_ui->chkLogarithmic, &QCheckBox::toggled, this, runtime::handler([this, chart] {
+        chart->setLogarithmic(m_ui->chkLogarithmic->isChecked());
+    }));
     connect(m_ui->cboOrder, &QComboBox::currentIndexChanged, this, runtime::handler([this, chart] {
         chart->setOrder(BarChart::Order(m_ui->cboOrder->currentIndex()));
     }));
@@ -75,7 +76,8 @@ void CompareWindow::chooseFact(int fact)
 
 void CompareWindow::copySelection()
 {
-    const QString text = tabSeparated(*m_model, m_ui->tblFacts->selectionModel()->selectedIndexes());
+    const QString text
+        = tabSeparated(*m_model, m_ui->tblFacts->selectionModel()->selectedIndexes());
     if (!text.isEmpty())
         QGuiApplication::clipboard()->setText(text);
 }
