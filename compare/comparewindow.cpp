@@ -21,7 +21,8 @@ CompareWindow::CompareWindow(QWidget *parent)
     QTableView *table = m_ui->tblFacts;
     table->setModel(m_model);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows as tall as a line of text, without measuring every cell for it.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     table->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 

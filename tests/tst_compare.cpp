@@ -153,9 +153,9 @@ void tst_Compare::barsStandInTheChosenOrder()
 void tst_Compare::barsStandOutAndMissingValuesHaveNone_data()
 {
     QTest::addColumn<QPalette>("palette");
-    QPalette dark(QColor(252, 252, 252), QColor(41, 44, 48), QColor(64, 69, 75),
-        QColor(20, 22, 24), QColor(49, 54, 59), QColor(252, 252, 252), Qt::white,
-        QColor(20, 22, 24), QColor(32, 35, 38));
+    QPalette dark(QColor(252, 252, 252), QColor(41, 44, 48), QColor(64, 69, 75), QColor(20, 22, 24),
+        QColor(49, 54, 59), QColor(252, 252, 252), Qt::white, QColor(20, 22, 24),
+        QColor(32, 35, 38));
     dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
     QPalette contrast(Qt::white, Qt::black, Qt::white, Qt::gray, Qt::gray, Qt::white, Qt::yellow,
         Qt::black, Qt::black);
@@ -182,7 +182,8 @@ void tst_Compare::barsStandOutAndMissingValuesHaveNone()
     const int minimum = int(40 * scale);
     for (int position = 0; position < 9; ++position) {
         const QRect row = window.chart()->barRow(position);
-        const int run = longestRun(image, int(row.top() * scale), int(row.bottom() * scale), background);
+        const int run
+            = longestRun(image, int(row.top() * scale), int(row.bottom() * scale), background);
         const QString name = window.chart()->barName(position);
         QVERIFY2(name.endsWith(u"no value"_s) ? run < minimum : run >= minimum, qPrintable(name));
     }
@@ -196,8 +197,8 @@ void tst_Compare::copiedCellsPasteAsATable_data()
         << QList<QPoint> { { 1, 0 }, { 2, 0 }, { 1, 1 }, { 2, 1 } }
         << u"\tVenus\tEarth\nMass (kg)\t4.869e+24\t5.976e+24\n"
            u"Mass (Earth = 1)\t.81476 \t1.0000e+00\n"_s;
-    QTest::newRow("a cell without a value") << QList<QPoint> { { 8, 7 } }
-                                            << u"\tPluto\nRotational period (hours)\t-\n"_s;
+    QTest::newRow("a cell without a value")
+        << QList<QPoint> { { 8, 7 } } << u"\tPluto\nRotational period (hours)\t-\n"_s;
     QTest::newRow("cells apart leave the others empty")
         << QList<QPoint> { { 0, 0 }, { 7, 19 } }
         << u"\tMercury\tNeptune\nMass (kg)\t3.303e+23\t\n"
@@ -213,8 +214,8 @@ void tst_Compare::copiedCellsPasteAsATable()
     QItemSelectionModel *selection = window.table()->selectionModel();
     selection->clear();
     for (const QPoint &cell : cells)
-        selection->select(window.table()->model()->index(cell.y(), cell.x()),
-            QItemSelectionModel::Select);
+        selection->select(
+            window.table()->model()->index(cell.y(), cell.x()), QItemSelectionModel::Select);
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(window.table(), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
@@ -270,7 +271,8 @@ void tst_Compare::keyboardReachesEverythingAndTheChartFollows()
     }
     window.chart()->setFocus();
     QTest::keyClick(window.chart(), Qt::Key_End);
-    QAccessibleInterface *focused = QAccessible::queryAccessibleInterface(window.chart())->focusChild();
+    QAccessibleInterface *focused
+        = QAccessible::queryAccessibleInterface(window.chart())->focusChild();
     QVERIFY(focused);
     QCOMPARE(focused->text(QAccessible::Name), u"Pluto: 90717.1"_s);
 }
