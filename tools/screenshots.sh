@@ -4,7 +4,8 @@
 #
 # Takes a screenshot of every window the user can meet, at 1x, 1.5x and 2x, on a virtual X
 # server: the main window with Earth chosen, the Change Weight window with 70 typed, its
-# "too large" message box, the About window and the goodbye box. Two folders made on two
+# "too large" message box, the About window, the Compare Planets window with the mean
+# temperatures chosen and the goodbye box. Two folders made on two
 # systems (e.g. Debian 12 and 13, see tools/debian13.sh) are compared with --compare, which
 # prints how many pixels differ in each pair and writes a picture of the differences.
 #
@@ -53,7 +54,7 @@ if [ -z "${SIVANE_SCREENSHOTS_INNER:-}" ]; then
     mkdir -p "$out"
     # Big enough for every window at twice its size.
     SIVANE_SCREENSHOTS_INNER=1 exec timeout 300 "$top/tools/xvfb.sh" \
-        -s "-screen 0 1600x1200x24" "$0" "$out" "$(realpath "$binary")"
+        -s "-screen 0 2100x1400x24" "$0" "$out" "$(realpath "$binary")"
 fi
 
 pid=""
@@ -107,6 +108,14 @@ for scale in 1 1.5 2; do
     about=$(wait_for '^About Me$')
     shoot "$about" "about-${scale}x"
     key "$about" Escape
+
+    # The comparison with the mean temperatures chosen: bars both sides of zero, a range and
+    # a planet without a value.
+    key "$main" ctrl+t
+    compare=$(wait_for '^Compare Planets$')
+    xdotool windowfocus --sync "$compare" key --repeat 19 --delay 20 Down
+    shoot "$compare" "compare-${scale}x"
+    key "$compare" Escape
 
     key "$main" ctrl+q
     box=$(wait_for '^Sivane$')
