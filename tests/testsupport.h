@@ -106,7 +106,6 @@ public:
                 if (onEvent)
                     onEvent("box");
                 boxes << request;
-                return runtime::Answer::Ok;
             };
         }
         hooks.quit = [this](int exitCode) {

@@ -70,7 +70,7 @@ void WeightWindow::Text1_Change()
             if (!std::exchange(m_tooLarge, true)) {
                 runtime::msgBox(QStringLiteral("This weight is too large to convert.\n"
                                                "Please enter a smaller weight."),
-                    runtime::Buttons::OkOnly, QString(), this);
+                    QString(), this);
             }
             return;
         }
