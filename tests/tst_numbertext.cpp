@@ -582,6 +582,8 @@ void tst_NumberText::invisibleCharactersAreSkipped_data()
     QTest::newRow("Hangul choseong filler")     << u"\u115F"_s;
     QTest::newRow("Hangul filler")              << u"\u3164"_s;
     QTest::newRow("half-width Hangul filler")   << u"\uFFA0"_s;
+    QTest::newRow("Khmer inherent vowel, a nonspacing mark") << u"\u17B4"_s;
+    QTest::newRow("unassigned U+FFF0")          << u"\uFFF0"_s;
     // clang-format on
 }
 
