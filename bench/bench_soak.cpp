@@ -271,6 +271,29 @@ QString weightText(int i)
     }
 }
 
+// Empties the weight box and types `text` into it key by key, as the user does. Each key is
+// timed in `keys` and the emptying in `emptying`, where they are given.
+void typeWeight(QLineEdit *input, const QString &text, EventTimes *keys, EventTimes *emptying)
+{
+    const auto empty = [input] {
+        QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(input, Qt::Key_Backspace);
+    };
+    if (emptying)
+        emptying->time(empty);
+    else
+        empty();
+    for (QChar c : text) {
+        const auto key = [input, c] { QTest::keyClicks(input, QString(c)); };
+        if (keys)
+            keys->time(key);
+        else
+            key();
+    }
+    if (input->text() != text)
+        fail("the weight box does not hold what was typed");
+}
+
 void typeWeights()
 {
     Phase phase("Typing weights into the weight window");
@@ -278,31 +301,12 @@ void typeWeights()
     WeightWindow *window = boxes.window;
     QLineEdit *input = boxes.input, *mercury = boxes.mercury;
     EventTimes times;
-    const auto typeOne = [&](int i, bool timed) {
-        const QString text = weightText(i);
-        const auto clearAll = [&] {
-            QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(input, Qt::Key_Backspace);
-        };
-        if (timed)
-            times.time(clearAll);
-        else
-            clearAll();
-        for (QChar c : text) {
-            if (timed)
-                times.time([&] { QTest::keyClicks(input, QString(c)); });
-            else
-                QTest::keyClicks(input, QString(c));
-        }
-        if (input->text() != text)
-            fail("the weight box does not hold what was typed");
-    };
     for (int i = 0; i < scaled(1000); ++i)
-        typeOne(i, false);
+        typeWeight(input, weightText(i), nullptr, nullptr);
     times.prepare(16 * scaled(10000));
     phase.startMeasuring();
     for (int i = 0; i < scaled(10000); ++i)
-        typeOne(i, true);
+        typeWeight(input, weightText(i), &times, &times);
     times.report("one keystroke with its conversion");
     // A known weight last, so the results are checked as well as timed.
     input->clear();
@@ -366,19 +370,8 @@ void pasteWeights()
             pasteOne();
         if (input->text().size() != 32767 || mercury->text() != QLatin1String("25.9"))
             fail("a long paste was not taken whole or gave the wrong weight");
-        for (int w = 0; w < 10; ++w) {
-            const QString text = weightText(i * 10 + w);
-            QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(input, Qt::Key_Backspace);
-            for (QChar c : text) {
-                if (timed)
-                    keyTimes.time([&] { QTest::keyClicks(input, QString(c)); });
-                else
-                    QTest::keyClicks(input, QString(c));
-            }
-            if (input->text() != text)
-                fail("the weight box does not hold what was typed");
-        }
+        for (int w = 0; w < 10; ++w)
+            typeWeight(input, weightText(i * 10 + w), timed ? &keyTimes : nullptr, nullptr);
     };
     for (int i = 0; i < scaled(100); ++i)
         round(i, false);
@@ -588,11 +581,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     runtime::initialise(app);
     // No box may wait for a user, and the program must not end under the benchmark.
-    runtime::setHooks({ [](const runtime::MessageBoxRequest &) {
-                           ++s_messageBoxes;
-                           return runtime::Answer::Ok;
-                       },
-        [](int) {}, {} });
+    runtime::setHooks(
+        { [](const runtime::MessageBoxRequest &) { ++s_messageBoxes; }, [](int) {}, {} });
 
     QElapsedTimer total;
     total.start();

@@ -16,6 +16,10 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$top/build-bench}
+if [ -z "${STARTCOUNT_INNER:-}" ]; then
+    . "$top/tools/deps.sh"
+    sivane_need_packages bench
+fi
 if [ ! -x "$build/sivane" ] || [ ! -x "$build/bench/floor/sivane_floor" ]; then
     cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$build" --target sivane sivane_floor

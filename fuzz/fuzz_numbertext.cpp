@@ -243,11 +243,11 @@ void checkParse(const Text &text, const std::u32string &characters,
     std::u16string_view decimalSeparator = u".",
     const runtime::UnicodeProperties &unicode = standIn)
 {
-    const runtime::ParsedNumber got = runtime::textToNumber(text, decimalSeparator, unicode);
+    const double got = runtime::textToNumber(text, decimalSeparator, unicode);
     const Expected want = reference(characters, decimalSeparator, unicode);
     // Out of range, both are the infinity of the number's sign; a zero keeps its sign too.
-    if (!(got.value == want.value) || std::signbit(got.value) != std::signbit(want.value))
-        mismatch("value", characters, got.value, want.value);
+    if (!(got == want.value) || std::signbit(got) != std::signbit(want.value))
+        mismatch("value", characters, got, want.value);
 }
 
 std::string toAscii(const std::u16string &text)
@@ -271,7 +271,7 @@ void checkText(double value)
     const std::u32string units(ascii.begin(), ascii.end());
     if (std::isnan(value) || std::isinf(value)) {
         const char *want = std::isnan(value) ? "NaN" : value < 0 ? "-Infinity" : "Infinity";
-        if (ascii != want || runtime::textToNumber(text).value != 0)
+        if (ascii != want || runtime::textToNumber(text) != 0)
             mismatch("text of a non-finite value", units, value, value);
         return;
     }
@@ -288,10 +288,10 @@ void checkText(double value)
     }
     // Near the largest double, rounding to 15 digits can go beyond it: "1.79769313486232E+308"
     // reads back as out of range, just as the C library reads it as an infinity.
-    const runtime::ParsedNumber back = runtime::textToNumber(text);
+    const double back = runtime::textToNumber(text);
     const double rounded = std::strtod(buffer, nullptr);
-    if (back.value != rounded)
-        mismatch("round trip", units, back.value, rounded);
+    if (back != rounded)
+        mismatch("round trip", units, back, rounded);
 
     // Another decimal separator replaces the full stop and nothing else.
     std::u16string comma = runtime::numberToText(value, u",,");
@@ -305,10 +305,9 @@ void checkText(double value)
     for (std::u16string_view separator :
         { std::u16string_view(u","), std::u16string_view(u"\u066B") }) {
         const std::u16string local = runtime::numberToText(value, separator);
-        const runtime::ParsedNumber localBack = runtime::textToNumber(local, separator, standIn);
-        if (localBack.value != rounded)
-            mismatch(
-                "round trip with a decimal separator", decode(local), localBack.value, rounded);
+        const double localBack = runtime::textToNumber(local, separator, standIn);
+        if (localBack != rounded)
+            mismatch("round trip with a decimal separator", decode(local), localBack, rounded);
     }
 }
 
@@ -338,7 +337,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static const std::u16string_view separators[] = { u",", u"\u066B", u"\u00B7" };
     checkParse(std::u16string_view(pairs), characters, separators[size % 3]);
 
-    checkText(runtime::textToNumber(bytes).value);
+    checkText(runtime::textToNumber(bytes));
     // The first eight bytes as a double: subnormals, infinities and NaNs as well.
     if (size >= 8) {
         double raw = 0;

@@ -45,10 +45,10 @@ constexpr char32_t defaultIgnorable[][2] = {
     { 0xE0000, 0xE0FFF },
 };
 
-ParsedNumber outOfRange(bool negative)
+double outOfRange(bool negative)
 {
     const double infinity = std::numeric_limits<double>::infinity();
-    return { negative ? -infinity : infinity };
+    return negative ? -infinity : infinity;
 }
 
 template <typename Char> class Scanner
@@ -145,7 +145,7 @@ private:
     int m_length = 1;
 };
 
-template <typename Char> ParsedNumber parseRadixNumber(Scanner<Char> &in)
+template <typename Char> double parseRadixNumber(Scanner<Char> &in)
 {
     int radix = 0;
     if (in.atEither('h', 'H'))
@@ -153,7 +153,7 @@ template <typename Char> ParsedNumber parseRadixNumber(Scanner<Char> &in)
     else if (in.atEither('o', 'O'))
         radix = 8;
     else
-        return {};
+        return 0;
     in.advance();
 
     std::uint64_t bits = 0;
@@ -167,12 +167,12 @@ template <typename Char> ParsedNumber parseRadixNumber(Scanner<Char> &in)
     if (tooWide)
         return outOfRange(false);
     if (bits <= 0xFFFF)
-        return { double(std::int16_t(bits)) };
-    return { double(std::int32_t(bits)) };
+        return double(std::int16_t(bits));
+    return double(std::int32_t(bits));
 }
 
 template <typename Char>
-ParsedNumber parseNumber(const Char *begin, const Char *end, std::u16string_view decimalSeparator,
+double parseNumber(const Char *begin, const Char *end, std::u16string_view decimalSeparator,
     const UnicodeProperties &unicode)
 {
     Scanner<Char> in(begin, end, decimalSeparator, unicode);
@@ -218,7 +218,7 @@ ParsedNumber parseNumber(const Char *begin, const Char *end, std::u16string_view
         }
     }
     if (!sawDigit)
-        return {};
+        return 0;
 
     if (in.atEither('e', 'E') || in.atEither('d', 'D')) {
         in.advance();
@@ -238,7 +238,7 @@ ParsedNumber parseNumber(const Char *begin, const Char *end, std::u16string_view
 
     const double zero = negative ? -0.0 : 0.0;
     if (count == 0)
-        return { zero };
+        return zero;
     if (droppedNonZero) {
         // A nonzero digit past the kept ones keeps the number off any halfway point.
         buffer[count++] = '1';
@@ -250,7 +250,7 @@ ParsedNumber parseNumber(const Char *begin, const Char *end, std::u16string_view
         return outOfRange(negative);
     // Below 10^-324 everything rounds to zero: the smallest subnormal is about 4.9E-324.
     if (magnitude < -324)
-        return { zero };
+        return zero;
 
     char *last = buffer + count;
     *last++ = 'e';
@@ -261,9 +261,9 @@ ParsedNumber parseNumber(const Char *begin, const Char *end, std::u16string_view
         // from_chars reports both ends of the range alike; the magnitude tells them apart.
         if (magnitude > 0)
             return outOfRange(negative);
-        return { zero };
+        return zero;
     }
-    return { negative ? -value : value };
+    return negative ? -value : value;
 }
 
 } // namespace
@@ -279,13 +279,13 @@ bool isDefaultIgnorable(char32_t c)
     return false;
 }
 
-ParsedNumber textToNumber(std::u16string_view text, std::u16string_view decimalSeparator,
+double textToNumber(std::u16string_view text, std::u16string_view decimalSeparator,
     const UnicodeProperties &unicode)
 {
     return parseNumber(text.data(), text.data() + text.size(), decimalSeparator, unicode);
 }
 
-ParsedNumber textToNumber(
+double textToNumber(
     std::string_view text, std::u16string_view decimalSeparator, const UnicodeProperties &unicode)
 {
     return parseNumber(text.data(), text.data() + text.size(), decimalSeparator, unicode);

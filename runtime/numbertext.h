@@ -10,14 +10,6 @@
 // the system locale for the decimal separator and supplies the Unicode properties.
 namespace runtime {
 
-struct ParsedNumber
-{
-    // An infinity of the number's sign where the written number is out of range: it rounds to
-    // a magnitude beyond the largest finite double, or a radix-prefixed number needs more than
-    // 32 bits. Underflow is not out of range: it gives 0 or a subnormal value.
-    double value = 0;
-};
-
 // The Unicode knowledge the rule needs beyond ASCII, the control characters and the
 // default-ignorable characters, supplied by the caller: the runtime answers from Qt's tables
 // (runtime::unicodeProperties()). A default-constructed one knows no further character.
@@ -34,7 +26,10 @@ struct UnicodeProperties
 // The number written at the start of the text, as the text shows it: an optional sign,
 // decimal digits with a decimal point and an optional exponent. Whatever follows is
 // ignored; a text that does not start with a number gives 0. The result is the correctly
-// rounded double of the digits written.
+// rounded double of the digits written, or an infinity of the number's sign where the written
+// number is out of range: it rounds to a magnitude beyond the largest finite double, or a
+// radix-prefixed number needs more than 32 bits. Underflow is not out of range: it gives 0 or
+// a subnormal value.
 //
 // - A decimal digit of any script (category Nd) counts as its value: "\u0667\u0660",
 //   "\u06F7\u06F0" and "\uFF17\uFF10" all give 70. Letters, signs and the exponent letter
@@ -65,7 +60,7 @@ struct UnicodeProperties
 // The text is UTF-16; a surrogate pair is one character and an unpaired surrogate an
 // ordinary character that ends the number. decimalSeparator is the user's decimal separator
 // (empty or "." for the full stop alone).
-[[nodiscard]] ParsedNumber textToNumber(std::u16string_view text,
+[[nodiscard]] double textToNumber(std::u16string_view text,
     std::u16string_view decimalSeparator = u".", const UnicodeProperties &unicode = {});
 // Unicode's Default_Ignorable_Code_Point property: characters that show nothing where a
 // font has no glyph for them, such as the soft hyphen, the combining grapheme joiner, the
@@ -73,7 +68,7 @@ struct UnicodeProperties
 [[nodiscard]] bool isDefaultIgnorable(char32_t c);
 
 // The same rule for 8-bit text, each byte a character of Latin-1 (U+0000 to U+00FF).
-[[nodiscard]] ParsedNumber textToNumber(std::string_view text,
+[[nodiscard]] double textToNumber(std::string_view text,
     std::u16string_view decimalSeparator = u".", const UnicodeProperties &unicode = {});
 
 // The general text of a number: at most 15 significant digits without trailing zeros or

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Sivane developers
 #include "runtime/picturebox.h"
 
+#include "runtime/runtime.h"
+
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,32 +24,15 @@ QImage decodePicture(const QString &file, const QSize &size)
     return image;
 }
 
-PictureBox::PictureBox(QWidget *parent)
-    : QFrame(parent)
-{
-    setFocusPolicy(Qt::NoFocus);
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
-}
-
-QPixmap PictureBox::pixmap() const
-{
-    if (m_pixmap.isNull() && !m_picture.isEmpty())
-        return QPixmap(m_picture);
-    return m_pixmap;
-}
-
-void PictureBox::setPixmap(const QPixmap &pixmap)
-{
-    m_pixmap = pixmap;
-    m_picture.clear();
-    m_shown = {};
-    update();
-}
-
 void PictureBox::setPicture(const QString &file)
 {
-    m_pixmap = {};
+    // Only the header is read here; the picture itself is decoded when it is drawn.
+    const bool embedded = QImageReader(file).canRead();
+    Q_ASSERT(embedded);
+    if (!embedded) {
+        fatal(QStringLiteral("The picture %1 is not in the program").arg(file));
+        return;
+    }
     m_picture = file;
     m_shown = {};
     update();
@@ -86,13 +71,8 @@ void PictureBox::paintEvent(QPaintEvent *)
     painter.fillRect(device.left(), inside.top(), line, inside.height(), border);
     painter.fillRect(inside.right() + 1, inside.top(), line, inside.height(), border);
 
-    if (!m_picture.isEmpty()) {
+    if (!m_picture.isEmpty())
         painter.drawPixmap(inside.topLeft(), shownPicture(inside.size()));
-    } else if (!m_pixmap.isNull()) {
-        // Smooth scaling from the picture's own pixels keeps it clean at any screen scale.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(inside, m_pixmap);
-    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QPixmap>
+#include <QString>
 
 namespace runtime {
 
@@ -12,27 +13,23 @@ namespace runtime {
 // own; formats whose decoder can scale while decoding (JPEG, in its DCT) do so.
 QImage decodePicture(const QString &file, const QSize &size);
 
-// A picture control: its stored picture is drawn stretched to fill exactly the inside of
-// its border, each direction scaled on its own, and a mouse click on it is reported.
-// It never takes the keyboard focus.
+// A picture control: the embedded picture its window description names is drawn stretched
+// to fill exactly the inside of its border, each direction scaled on its own, and a mouse
+// click on it is reported. It never takes the keyboard focus.
 //
-// The picture is either given decoded (`pixmap`) or named by its file (`picture`). A named
-// picture is decoded when it is first drawn, at the size it is drawn in the device pixels of
-// the screen, so that it is sharp at any scale and costs nothing before it shows.
+// The picture is decoded when it is first drawn, at the size it is drawn in the device pixels
+// of the screen, so that it is sharp at any scale and costs nothing before it shows.
 class PictureBox : public QFrame
 {
     Q_OBJECT
-    Q_PROPERTY(QPixmap pixmap READ pixmap WRITE setPixmap)
     Q_PROPERTY(QString picture READ picture WRITE setPicture)
 
 public:
-    explicit PictureBox(QWidget *parent = nullptr);
-
-    // The stored picture at its own size.
-    QPixmap pixmap() const;
-    void setPixmap(const QPixmap &pixmap);
+    using QFrame::QFrame;
 
     QString picture() const { return m_picture; }
+    // A picture that is not embedded in the program is a broken build: it is asserted, and
+    // reported through fatal() in every build.
     void setPicture(const QString &file);
 
     // Does what a click with the mouse does; used by assistive technology.
@@ -47,10 +44,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    // The named picture decoded at `size` device pixels, kept until the size changes.
+    // The picture decoded at `size` device pixels, kept until the size changes.
     QPixmap shownPicture(const QSize &size);
 
-    QPixmap m_pixmap;
     QString m_picture;
     QPixmap m_shown;
     bool m_pressed = false;

@@ -31,10 +31,12 @@ std::optional<int> s_exitCode;
 Hooks s_hooks;
 
 // The message box, or the recorder a test has put in its place.
-Answer showMessageBox(const MessageBoxRequest &request, QMessageBox::Icon icon)
+void showMessageBox(const MessageBoxRequest &request, QMessageBox::Icon icon)
 {
-    if (s_hooks.messageBox)
-        return s_hooks.messageBox(request);
+    if (s_hooks.messageBox) {
+        s_hooks.messageBox(request);
+        return;
+    }
     QMessageBox box(request.parent);
     box.setWindowTitle(request.title);
     box.setText(request.prompt);
@@ -45,7 +47,6 @@ Answer showMessageBox(const MessageBoxRequest &request, QMessageBox::Icon icon)
     box.setEscapeButton(static_cast<QAbstractButton *>(okButton));
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
-    return Answer::Ok;
 }
 
 // Closes every window at once and ends the event loop. Only windows whose form unloads on
@@ -132,11 +133,11 @@ void load(QWidget *window)
         main->layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-Answer msgBox(const QString &prompt, Buttons buttons, const QString &title, QWidget *parent)
+void msgBox(const QString &prompt, const QString &title, QWidget *parent)
 {
-    const MessageBoxRequest request { prompt, buttons,
-        title.isEmpty() ? QCoreApplication::applicationName() : title, parent };
-    return showMessageBox(request, QMessageBox::NoIcon);
+    showMessageBox(
+        { prompt, title.isEmpty() ? QCoreApplication::applicationName() : title, parent },
+        QMessageBox::NoIcon);
 }
 
 void announce(QWidget *source, const QString &message)
@@ -169,8 +170,8 @@ void fatal(const QString &message)
     // Nothing runs behind the report: from here on every handler is skipped.
     s_ending = true;
     std::fprintf(stderr, "sivane: run-time error: %s\n", qPrintable(message));
-    showMessageBox({ QStringLiteral("Run-time error:\n\n") + message, Buttons::OkOnly,
-                       QCoreApplication::applicationName() },
+    showMessageBox(
+        { QStringLiteral("Run-time error:\n\n") + message, QCoreApplication::applicationName() },
         QMessageBox::Critical);
     closeAllAndQuit(1);
 }

@@ -26,22 +26,16 @@ void setCaption(QLabel *label, const QString &text);
 // design's texts stay readable and the boxes' edges visible in any colour scheme.
 void load(QWidget *window);
 
-// The message box's button sets, of which the program uses one, and its answers.
-enum class Buttons { OkOnly };
-enum class Answer { Ok };
-
 struct MessageBoxRequest
 {
     QString prompt;
-    Buttons buttons = Buttons::OkOnly;
     QString title; // already defaulted to the application title
     QWidget *parent = nullptr; // the window the box opens over, if any
 };
 
-// Application-modal message box; an empty title means the application title. With a parent
-// it opens over that window. Returns the button the user chose.
-Answer msgBox(const QString &prompt, Buttons buttons = Buttons::OkOnly, const QString &title = {},
-    QWidget *parent = nullptr);
+// Application-modal message box with an OK button; an empty title means the application
+// title. With a parent it opens over that window.
+void msgBox(const QString &prompt, const QString &title = {}, QWidget *parent = nullptr);
 
 // Tells screen readers `message`, as a change they should speak although it happens away
 // from the focus. Needs Qt 6.8; on older Qt it does nothing.
@@ -78,7 +72,7 @@ int exec(QApplication &app);
 // of the program without a modal box blocking them or the test process ending.
 struct Hooks
 {
-    std::function<Answer(const MessageBoxRequest &)> messageBox;
+    std::function<void(const MessageBoxRequest &)> messageBox;
     std::function<void(int exitCode)> quit;
     std::function<void(const QString &message)> announce;
 };

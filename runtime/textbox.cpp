@@ -182,7 +182,8 @@ void TextBox::keyPressEvent(QKeyEvent *event)
 
 // The standard menu, with its Undo and Redo turned to this box's own history. They are the
 // first two actions of an editable box's menu in Qt 6.4 and 6.8 alike; their texts are
-// translated, and Qt 6.4 gives them no object names.
+// translated, and Qt 6.4 gives them no object names. They still run the line edit's own Undo
+// and Redo too, which do nothing: that history is emptied after every change.
 void TextBox::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
@@ -190,8 +191,6 @@ void TextBox::contextMenuEvent(QContextMenuEvent *event)
     if (!isReadOnly() && actions.size() >= 2) {
         QAction *undo = actions[0];
         QAction *redo = actions[1];
-        disconnect(undo, &QAction::triggered, this, nullptr);
-        disconnect(redo, &QAction::triggered, this, nullptr);
         connect(undo, &QAction::triggered, this, &TextBox::undoEdit);
         connect(redo, &QAction::triggered, this, &TextBox::redoEdit);
         undo->setEnabled(canUndo());

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
@@ -65,6 +66,18 @@ public:
     }
 };
 
+// Clicks a picture of the main window as the user does and returns the name the window then
+// shows; a missing picture or name label gives a text saying so, which matches no planet.
+inline QString clickPicture(QWidget *main, const QString &picture)
+{
+    auto *target = main->findChild<QWidget *>(picture);
+    if (!target)
+        return QStringLiteral("no picture ") + picture;
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(20, 20));
+    const auto *name = main->findChild<QLabel *>(QStringLiteral("lblName"));
+    return name ? name->text() : QStringLiteral("no lblName");
+}
+
 // Pastes the text into the box with Ctrl+V, as the user pastes it.
 inline void paste(QWidget *box, const QString &text)
 {
@@ -106,7 +119,6 @@ public:
                 if (onEvent)
                     onEvent("box");
                 boxes << request;
-                return runtime::Answer::Ok;
             };
         }
         hooks.quit = [this](int exitCode) {

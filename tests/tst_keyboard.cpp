@@ -120,8 +120,11 @@ void tst_Keyboard::ctrlDigitChoosesPlanet()
     auto *focused = m_main->findChild<QLineEdit *>(u"txt14"_s);
     focused->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), focused);
+    const RuntimeRecorder recorder;
     QTest::keyClick(focused, key, Qt::ControlModifier);
     QCOMPARE(m_main->findChild<QLabel *>(u"lblName"_s)->text(), name);
+    // The name changes away from the focus, so screen readers are told it.
+    QCOMPARE(recorder.announcements, QStringList { name });
     QCOMPARE(QApplication::focusWidget(), focused);
     const QStringList byKey = shown();
 

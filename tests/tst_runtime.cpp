@@ -69,7 +69,7 @@ void tst_Runtime::applicationIdentity()
 void tst_Runtime::messageBoxDefaultsToTheApplicationTitle()
 {
     runtime::msgBox(u"Hello"_s);
-    runtime::msgBox(u"Hello"_s, runtime::Buttons::OkOnly, u"Other"_s);
+    runtime::msgBox(u"Hello"_s, u"Other"_s);
     QCOMPARE(m_runtime->boxes.size(), 2);
     QCOMPARE(m_runtime->boxes[0].title, u"Sivane"_s);
     QCOMPARE(m_runtime->boxes[0].prompt, u"Hello"_s);

@@ -82,10 +82,7 @@ void tst_WaylandWindows::pictureShowsItsPlanet()
     QFETCH(QString, picture);
     QFETCH(QString, name);
     QFETCH(QString, mass);
-    auto *target = m_main->findChild<QWidget *>(picture);
-    QVERIFY2(target, qPrintable(picture));
-    QTest::mouseClick(target, Qt::LeftButton);
-    QCOMPARE(m_main->findChild<QLabel *>(u"lblName"_s)->text(), name);
+    QCOMPARE(clickPicture(m_main, picture), name);
     QCOMPARE(m_main->findChild<QLineEdit *>(u"txt1"_s)->text(), mass);
 }
 

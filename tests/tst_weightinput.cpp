@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -89,6 +90,8 @@ private slots:
     void undoHistoryIsBounded_data();
     void undoHistoryIsBounded();
     void contextMenuUndoesLongPaste();
+    void inputMethodSelectionKeepsItsDirection_data();
+    void inputMethodSelectionKeepsItsDirection();
 
 private:
     // Stands in for the message box, so that none blocks and each is counted.
@@ -380,8 +383,8 @@ void tst_WeightInput::undoAndRedo()
 // edit's own history is emptied after every change.
 void tst_WeightInput::undoHistoryIsBounded_data()
 {
-    // Keys as typeKeys() takes them, and "P" for a paste of a new 32,767-character text over
-    // the whole text.
+    // Keys as typeKeys() takes them, "P" for a paste of a new 32,767-character text over the
+    // whole text, and "S" for a paste of the same text again.
     QTest::addColumn<QString>("actions");
     QTest::addColumn<int>("least");
     QTest::addColumn<int>("most");
@@ -390,6 +393,7 @@ void tst_WeightInput::undoHistoryIsBounded_data()
     QTest::newRow("20 long pastes keep at most four") << u"7"_s + u"P"_s.repeated(20) << 1 << 4;
     QTest::newRow("long pastes undone, redone and typed over keep at most four")
         << u"7"_s + u"P\x1akPP\x1a\x1a\x19P"_s.repeated(5) + u"P"_s.repeated(10) << 1 << 4;
+    QTest::newRow("identical long pastes add no step") << u"7P"_s + u"S"_s.repeated(20) << 2 << 2;
 }
 
 void tst_WeightInput::undoHistoryIsBounded()
@@ -404,9 +408,10 @@ void tst_WeightInput::undoHistoryIsBounded()
     QVERIFY(input);
     int pastes = 0;
     for (QChar action : actions) {
-        if (action == u'P') {
+        if (action == u'P' || action == u'S') {
             input->selectAll();
-            paste(input, QString(32767, QChar(u'1' + pastes++ % 9)));
+            pastes += action == u'P';
+            paste(input, QString(32767, QChar(u'0' + pastes % 9)));
         } else {
             typeKeys(input, action);
         }
@@ -446,6 +451,31 @@ void tst_WeightInput::contextMenuUndoesLongPaste()
         QCOMPARE(input->text().size(), command == u"&Undo"_s ? 2 : 32003);
     }
     QCOMPARE(window.mercury(), u"25.9"_s);
+}
+
+// An input method may commit text and select it in one event, from either end; emptying the
+// line edit's history afterwards keeps the cursor at the end the selection was made from.
+void tst_WeightInput::inputMethodSelectionKeepsItsDirection_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("cursor");
+    QTest::newRow("selected backwards, the cursor stays at the start") << 2 << -2 << 0;
+    QTest::newRow("selected forwards, the cursor stays at the end") << 0 << 2 << 2;
+}
+
+void tst_WeightInput::inputMethodSelectionKeepsItsDirection()
+{
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(int, cursor);
+    ShownWeightWindow window;
+    QVERIFY(window.exposed());
+    QInputMethodEvent event(QString(), { { QInputMethodEvent::Selection, start, length } });
+    event.setCommitString(u"70"_s);
+    QApplication::sendEvent(window.input(), &event);
+    QCOMPARE(window.input()->selectedText(), u"70"_s);
+    QCOMPARE(window.input()->cursorPosition(), cursor);
 }
 
 QTEST_MAIN(tst_WeightInput)

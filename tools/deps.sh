@@ -2,16 +2,21 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Sivane developers
 #
-# Installs the Debian packages that building (and, with "test", testing) needs,
-# only those that are missing. Sourced by run.sh and test.sh.
+# Installs the Debian packages that building needs, only those that are missing: with "test"
+# also what the test suite, the package checks, the sanitizers and the fuzzer need, and with
+# "bench" what the benchmarks and the screenshot scripts need on top of that (callgrind's
+# valgrind and ImageMagick). Sourced by run.sh, test.sh and the scripts that use the lists.
 
 sivane_need_packages() {
     local wanted=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
                 libfontconfig-dev)
-    if [ "${1:-}" = test ]; then
+    if [ "${1:-}" = test ] || [ "${1:-}" = bench ]; then
         wanted+=(xvfb xauth x11-utils xdotool libjpeg-dev libgif-dev clang libclang-rt-dev
                  desktop-file-utils appstream dpkg-dev lintian file python3-xlib
-                 imagemagick weston qt6-wayland valgrind clang-format)
+                 weston qt6-wayland clang-format)
+    fi
+    if [ "${1:-}" = bench ]; then
+        wanted+=(imagemagick valgrind)
     fi
     local missing=()
     for p in "${wanted[@]}"; do

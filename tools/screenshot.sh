@@ -16,7 +16,7 @@ binary=${2:-}
 
 if [ -z "${SIVANE_SCREENSHOT_INNER:-}" ]; then
     . "$top/tools/deps.sh"
-    sivane_need_packages test
+    sivane_need_packages bench
     if [ -z "$binary" ]; then
         build="$top/build"
         cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null

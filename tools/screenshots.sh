@@ -14,7 +14,9 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 
+. "$top/tools/deps.sh"
 if [ "${1:-}" = --compare ]; then
+    sivane_need_packages bench
     a=$2
     b=$3
     status=0
@@ -43,8 +45,7 @@ fi
 out=$(realpath -m "${1:?usage: tools/screenshots.sh OUTPUT_DIR [BINARY]}")
 binary=${2:-}
 if [ -z "${SIVANE_SCREENSHOTS_INNER:-}" ]; then
-    . "$top/tools/deps.sh"
-    sivane_need_packages test
+    sivane_need_packages bench
     if [ -z "$binary" ]; then
         cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
             -DBUILD_TESTING=OFF >/dev/null

@@ -53,13 +53,12 @@ void WeightWindow::Text1_Change()
     // The user's decimal separator, read as well as the full stop and written in the results;
     // QLocale() is the system locale unless a test pins another.
     const QString decimalPoint = QLocale().decimalPoint();
-    const runtime::ParsedNumber earth
+    const double earth
         = runtime::textToNumber(view(earthText), view(decimalPoint), runtime::unicodeProperties());
 
     for (int step = 0; step < weight::bodyCount; ++step) {
         // A weight out of range reads as an infinity, which no body's weight can be.
-        const std::optional<double> product
-            = weight::convertWeight(earth.value, weight::factors[step]);
+        const std::optional<double> product = weight::convertWeight(earth, weight::factors[step]);
         if (!product) {
             // Results already shown stay; the boxes this weight cannot fill are emptied so
             // that none of them goes on showing a result of an earlier weight.
@@ -70,7 +69,7 @@ void WeightWindow::Text1_Change()
             if (!std::exchange(m_tooLarge, true)) {
                 runtime::msgBox(QStringLiteral("This weight is too large to convert.\n"
                                                "Please enter a smaller weight."),
-                    runtime::Buttons::OkOnly, QString(), this);
+                    QString(), this);
             }
             return;
         }

@@ -17,8 +17,12 @@ import subprocess
 import sys
 import time
 
-from Xlib import X, display, protocol
+from Xlib import X, display
 from Xlib.ext import damage
+
+# The close request is the one the smoke test sends.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests"))
+from xclose import close  # noqa: E402
 
 # After mapping, the program draws its first frame; the peak memory is read after that.
 SETTLE_SECONDS = 0.5
@@ -56,15 +60,6 @@ def peak_kib(pid):
             if line.startswith("VmHWM:"):
                 return int(line.split()[1])
     return None
-
-
-def close(d, window):
-    protocols = d.intern_atom("WM_PROTOCOLS")
-    delete = d.intern_atom("WM_DELETE_WINDOW")
-    event = protocol.event.ClientMessage(window=window, client_type=protocols,
-                                         data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-    window.send_event(event, event_mask=X.NoEventMask)
-    d.flush()
 
 
 class Coverage:
