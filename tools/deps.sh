@@ -3,7 +3,9 @@
 # SPDX-FileCopyrightText: 2026 The Sivane developers
 #
 # Installs the Debian packages that building needs, only those that are missing: with "test"
-# also what the test suite, the package checks, the sanitizers and the fuzzer need, and with
+# also what the test suite, the package checks, the sanitizers and the fuzzer need (the
+# accessibility bus and its Python bindings among them, for reading the windows as a screen
+# reader does; dbus-x11 gives the session bus without a service manager), and with
 # "bench" what the benchmarks and the screenshot scripts need on top of that (callgrind's
 # valgrind and ImageMagick). Sourced by run.sh, test.sh and the scripts that use the lists.
 
@@ -13,7 +15,8 @@ sivane_need_packages() {
     if [ "${1:-}" = test ] || [ "${1:-}" = bench ]; then
         wanted+=(xvfb xauth x11-utils xdotool libjpeg-dev libgif-dev clang libclang-rt-dev
                  desktop-file-utils appstream dpkg-dev lintian file python3-xlib
-                 weston qt6-wayland clang-format)
+                 weston qt6-wayland clang-format
+                 at-spi2-core gir1.2-atspi-2.0 python3-gi dbus-bin dbus-daemon dbus-x11)
     fi
     if [ "${1:-}" = bench ]; then
         wanted+=(imagemagick valgrind)
