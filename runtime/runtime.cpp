@@ -87,8 +87,17 @@ public:
 
 QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("runtime::PictureBox") && object && object->isWidgetType())
-        return new PictureAccessible(static_cast<QWidget *>(object));
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (className == QLatin1String("runtime::PictureBox"))
+        return new PictureAccessible(widget);
+    // A secondary window is a plain widget to Qt, which a screen reader would not list among
+    // the windows: it is one, as the main window is.
+    if (className == QLatin1String(object->metaObject()->className())
+        && object->metaObject()->superClass() == &QWidget::staticMetaObject
+        && widget->windowType() == Qt::Window)
+        return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
 

@@ -62,6 +62,7 @@ keys "$main" ctrl+t
 compare=$(window 'Compare Planets')
 [ -n "$compare" ] || fail "Ctrl+T showed no window \"Compare Planets\""
 first=$(tree_with '^ *chart "Mass (kg), ') || { echo "$first"; fail "no chart of \"Mass (kg)\""; }
+grep -q '^  frame "Compare Planets" ' <<<"$first" || fail "the window is not listed as a window"
 table=$(grep '^ *table "Facts of all planets" ' <<<"$first") || fail "no table \"Facts of all planets\""
 echo "$table"
 planets='"Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"'
