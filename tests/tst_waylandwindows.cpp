@@ -4,6 +4,8 @@
 #include "app/mainwindow.h"
 #include "app/menucommands.h"
 #include "app/start.h"
+#include "compare/barchart.h"
+#include "compare/comparewindow.h"
 #include "runtime/runtime.h"
 #include "testsupport.h"
 #include "weight/weightwindow.h"
@@ -18,7 +20,7 @@
 
 using namespace Qt::StringLiterals;
 
-// The three windows on a real Wayland compositor: each must be mapped by the compositor, and
+// The four windows on a real Wayland compositor: each must be mapped by the compositor, and
 // the user's clicks and keys must do there what they do everywhere. Run by smoke_wayland.sh
 // under a headless compositor; it fails anywhere else rather than pass on another platform.
 class tst_WaylandWindows : public QObject
@@ -33,6 +35,7 @@ private slots:
     void pictureShowsItsPlanet();
     void ctrlWOpensTheWeightWindow();
     void ctrlHOpensTheAboutWindow();
+    void ctrlTOpensTheComparison();
     void ctrlQSaysGoodbyeAndEnds();
 
 private:
@@ -55,6 +58,7 @@ void tst_WaylandWindows::cleanupTestCase()
 {
     delete frmChange.window();
     delete frmAbout.window();
+    delete frmCompare.window();
     delete m_main;
     runtime::resetHooks();
 }
@@ -106,6 +110,20 @@ void tst_WaylandWindows::ctrlHOpensTheAboutWindow()
     QVERIFY2(about, "Ctrl+H opened no About window");
     QVERIFY(QTest::qWaitForWindowExposed(about));
     QVERIFY(frmChange.window() && frmChange.window()->isVisible());
+}
+
+void tst_WaylandWindows::ctrlTOpensTheComparison()
+{
+    m_main->findChild<QLineEdit *>(u"txt3"_s)->setFocus();
+    press(m_main, Qt::Key_T);
+    CompareWindow *compare = frmCompare.window();
+    QVERIFY2(compare, "Ctrl+T opened no Compare Planets window");
+    QVERIFY(QTest::qWaitForWindowExposed(compare));
+    auto *chart = compare->findChild<BarChart *>();
+    QCOMPARE(chart->factCaption(), u"Equatorial radius (km)"_s);
+    QApplication::setActiveWindow(compare);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(chart->factCaption(), u"Equatorial radius (Earth = 1)"_s);
 }
 
 void tst_WaylandWindows::ctrlQSaysGoodbyeAndEnds()
