@@ -272,6 +272,7 @@ void tst_Compare::keyboardReachesEverythingAndTheChartFollows()
         QTest::keyClick(window.table(), Qt::Key_Down);
     QCOMPARE(window.chart()->fact(), 9);
     QCOMPARE(window.child<QLabel>(u"lblFact"_s)->text(), u"Orbital period (days)"_s);
+    QCOMPARE(recorder.announcements.size(), 9); // one a fact
     QCOMPARE(recorder.announcements.last(), u"Orbital period (days), logarithmic scale"_s);
     // Tab leaves the table at once, and comes back to it past every control.
     const QStringList order { u"cboOrder"_s, u"chkLogarithmic"_s, u"chtFacts"_s, u"tblFacts"_s };
