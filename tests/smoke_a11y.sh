@@ -2,33 +2,64 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Sivane developers
 #
-# Reads the real program's main window as a screen reader does, from the accessibility bus:
-# the window and its nine picture buttons are there by name, and pressing "Earth" through
-# the bus fills the fact boxes with Earth's figures. Skipped (77) where the accessibility
-# bus or Debian's Python bindings for it (gir1.2-atspi-2.0) are missing.
+# Reads the real program as a screen reader does, from the accessibility bus, and plays it
+# from the keyboard. The main window and its nine picture buttons are there by name, and
+# pressing "Earth" through the bus fills the fact boxes with Earth's figures. Ctrl+T opens
+# the "Compare Planets" window on the fact "Mass (kg)", the arrow keys in its table move the
+# chart to another fact, Ctrl+C copies the selected cells as tab-separated text and Escape
+# closes that window alone. Skipped (77) where the accessibility bus, its Python bindings,
+# python3-xlib or xdotool are missing.
 # Usage: smoke_a11y.sh <sivane binary>
 set -u
 binary=$1
-tools="$(cd "$(dirname "$0")/../tools" && pwd)"
+here="$(cd "$(dirname "$0")" && pwd)"
+tools="$here/../tools"
 if [ -z "${SIVANE_SMOKE_INNER:-}" ]; then
-    if ! /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null; then
-        echo "SKIP: Python's bindings for the accessibility bus (gir1.2-atspi-2.0) are missing"
+    if ! /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0"); import Xlib' \
+        2>/dev/null; then
+        echo "SKIP: Python's bindings for the accessibility bus or for X are missing"
         exit 77
     fi
-    if [ ! -x /usr/libexec/at-spi-bus-launcher ]; then
-        echo "SKIP: the accessibility bus (at-spi2-core) is not installed"
-        exit 77
-    fi
-    SIVANE_SMOKE_INNER=1 exec timeout 100 "$tools/xvfb.sh" "$tools/a11y.sh" "$0" "$@"
+    for tool in /usr/libexec/at-spi-bus-launcher xdotool; do
+        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    done
+    SIVANE_SMOKE_INNER=1 exec timeout 110 "$tools/xvfb.sh" "$tools/a11y.sh" "$0" "$@"
 fi
 
-timeout 80 "$binary" &
+timeout 90 "$binary" &
 pid=$!
 fail() {
     echo "FAIL: $1"
     kill "$pid" 2>/dev/null
     exit 1
 }
+window() {
+    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+# Keys go to the window that has the X focus; there is no window manager to give it.
+keys() {
+    xdotool windowfocus --sync "$1" && xdotool key --clearmodifiers --delay 50 "${@:2}" ||
+        fail "cannot press ${*:2}"
+}
+# The window's tree once it holds a line matching $1; a loaded machine draws late.
+tree_with() {
+    local out
+    for _ in $(seq 30); do
+        out=$("$tools/a11ytree.py" --window "Compare Planets" --timeout 20) &&
+            grep -q -- "$1" <<<"$out" && { echo "$out"; return 0; }
+        sleep 0.3
+    done
+    echo "$out"
+    return 1
+}
+# The objects right under the chart, one a line.
+bars() {
+    awk '/^ *chart "/ { depth = match($0, /[^ ]/); next }
+         depth { if (match($0, /[^ ]/) <= depth) exit; print }' <<<"$1"
+}
+
+main=$(window 'Sivane - Tessaro Valdine \(T\.V\.\)')
+[ -n "$main" ] || fail "no main window was mapped"
 # By name: the bus is this run's own, and $pid is that of timeout, not of the program.
 tree() {
     "$tools/a11ytree.py" --window "Sivane - " --timeout 40 "$@"
@@ -47,6 +78,56 @@ after=$(tree --action Earth:Press) || fail "cannot press \"Earth\" through the a
 mass=$(grep '^ *text "Mass (kg)" ' <<<"$after")
 echo "after pressing Earth: $mass"
 grep -q 'text="5\.976e+24"' <<<"$mass" || fail "the \"Mass (kg)\" box does not show Earth's mass"
+keys "$main" ctrl+t
+compare=$(window 'Compare Planets')
+[ -n "$compare" ] || fail "Ctrl+T showed no window \"Compare Planets\""
+first=$(tree_with '^ *chart "Mass (kg), ') || { echo "$first"; fail "no chart of \"Mass (kg)\""; }
+grep -q '^  frame "Compare Planets" ' <<<"$first" || fail "the window is not listed as a window"
+table=$(grep '^ *table "Facts of all planets" ' <<<"$first") || fail "no table \"Facts of all planets\""
+echo "$table"
+planets='"Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"'
+grep -q ' rows=22 columns=9 ' <<<"$table" || fail "the table is not 22 facts by 9 planets"
+grep -qF "column headers=[$planets] " <<<"$table" || fail "the columns are not the planets in order"
+grep -qF 'row headers=["Mass (kg)", ' <<<"$table" || fail "the first row is not \"Mass (kg)\""
+grep -q '^ *table cell "-" \[no value\] ' <<<"$first" || fail "no \"-\" cell described \"no value\""
+grep -q '^ *chart "Mass (kg), logarithmic scale" ' <<<"$first" ||
+    fail "the chart is not \"Mass (kg), logarithmic scale\""
+mass=$(bars "$first")
+echo "$mass"
+[ "$(grep -c '^ *list item ' <<<"$mass")" -eq 9 ] || fail "the chart has not nine bars"
+head -n 1 <<<"$mass" | grep -q '^ *list item "Mercury: 3\.303e+23" ' || fail "Mercury's bar is not first"
+tail -n 1 <<<"$mass" | grep -q '^ *list item "Pluto: 1\.27e+22" ' || fail "Pluto's bar is not last"
+
+keys "$compare" Down Down Down Down Down Down Down Down
+rotation=$(tree_with '^ *chart "Rotational period (days), ') ||
+    { echo "$rotation"; fail "eight times Down did not move the chart to \"Rotational period (days)\""; }
+spin=$(bars "$rotation")
+echo "$spin"
+grep -q '^ *chart "Rotational period (days), linear scale" ' <<<"$rotation" ||
+    fail "the chart of the rotation is not on a linear scale"
+grep -q '^ *list item "Venus: -243\.0187" ' <<<"$spin" || fail "no bar \"Venus: -243.0187\""
+grep -q '^ *list item "Saturn: no value" ' <<<"$spin" || fail "no bar \"Saturn: no value\""
+
+# Two facts by three planets, from the current cell (Mercury's rotation) on.
+keys "$compare" shift+Down shift+Right shift+Right ctrl+c
+expected=$'\tMercury\tVenus\tEarth\nRotational period (days)\t58.6462\t-243.0187\t0.99727\n'
+expected+=$'Orbital period (days)\t87.969\t224.701\t365.256\n'
+for _ in $(seq 20); do
+    copied=$("$here/xclipboard.py" 2>&1; echo .)
+    [ "$copied" = "$expected." ] && break
+    sleep 0.3
+done
+[ "$copied" = "$expected." ] || fail "Ctrl+C copied $(printf %q "${copied%.}")"
+echo "copied: $(printf %q "${copied%.}")"
+
+keys "$compare" Escape
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^Compare Planets$' >/dev/null 2>&1 || break
+    sleep 0.2
+done
+xdotool search --onlyvisible --name '^Compare Planets$' >/dev/null 2>&1 && fail "Escape left the window open"
+xdotool search --onlyvisible --name '^Sivane - ' | grep -qx "$main" || fail "the main window went too"
+kill -0 "$pid" 2>/dev/null || fail "the program ended"
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null
 echo "PASS"
