@@ -56,8 +56,10 @@ cp -L /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 copy="$root/root/sivane"
 mkdir -p "$copy"
 find "$copy" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
+# The copy's files are dated now, not as in the tree: the build folders kept from an earlier
+# run may be newer than a file the tree has changed since, and the build would miss it.
 git -C "$top" ls-files -z --cached --others --exclude-standard |
-    (cd "$top" && tar --null -T - -cf -) | tar -xf - -C "$copy"
+    (cd "$top" && tar --null -T - -cf -) | tar -xmf - -C "$copy"
 [ -d "$top/.git" ] && cp -a "$top/.git" "$copy/.git"
 
 [ $# -gt 0 ] || set -- bash -i
