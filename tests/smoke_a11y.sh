@@ -5,19 +5,17 @@
 # Reads the real program as a screen reader does, from the accessibility bus, and plays it
 # from the keyboard. The main window and its nine picture buttons are there by name, and
 # pressing "Earth" through the bus fills the fact boxes with Earth's figures. Ctrl+T opens
-# the "Compare Planets" window on the fact "Mass (kg)", the arrow keys in its table move the
-# chart to another fact, Ctrl+C copies the selected cells as tab-separated text and Escape
-# closes that window alone. Skipped (77) where the accessibility bus, its Python bindings,
-# python3-xlib or xdotool are missing.
+# the "Compare Planets" window, a window with a table of 22 facts by 9 planets and a chart of
+# "Mass (kg)" whose nine bars are named. What the keys and the clipboard do there is tested
+# offscreen (tst_compare). Skipped (77) where the accessibility bus, its Python bindings or
+# xdotool are missing.
 # Usage: smoke_a11y.sh <sivane binary>
 set -u
 binary=$1
-here="$(cd "$(dirname "$0")" && pwd)"
-tools="$here/../tools"
+tools="$(cd "$(dirname "$0")/../tools" && pwd)"
 if [ -z "${SIVANE_SMOKE_INNER:-}" ]; then
-    if ! /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0"); import Xlib' \
-        2>/dev/null; then
-        echo "SKIP: Python's bindings for the accessibility bus or for X are missing"
+    if ! /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null; then
+        echo "SKIP: Python's bindings for the accessibility bus (gir1.2-atspi-2.0) are missing"
         exit 77
     fi
     for tool in /usr/libexec/at-spi-bus-launcher xdotool; do
@@ -98,36 +96,6 @@ echo "$mass"
 head -n 1 <<<"$mass" | grep -q '^ *list item "Mercury: 3\.303e+23" ' || fail "Mercury's bar is not first"
 tail -n 1 <<<"$mass" | grep -q '^ *list item "Pluto: 1\.27e+22" ' || fail "Pluto's bar is not last"
 
-keys "$compare" Down Down Down Down Down Down Down Down
-rotation=$(tree_with '^ *chart "Rotational period (days), ') ||
-    { echo "$rotation"; fail "eight times Down did not move the chart to \"Rotational period (days)\""; }
-spin=$(bars "$rotation")
-echo "$spin"
-grep -q '^ *chart "Rotational period (days), linear scale" ' <<<"$rotation" ||
-    fail "the chart of the rotation is not on a linear scale"
-grep -q '^ *list item "Venus: -243\.0187" ' <<<"$spin" || fail "no bar \"Venus: -243.0187\""
-grep -q '^ *list item "Saturn: no value" ' <<<"$spin" || fail "no bar \"Saturn: no value\""
-
-# Two facts by three planets, from the current cell (Mercury's rotation) on.
-keys "$compare" shift+Down shift+Right shift+Right ctrl+c
-expected=$'\tMercury\tVenus\tEarth\nRotational period (days)\t58.6462\t-243.0187\t0.99727\n'
-expected+=$'Orbital period (days)\t87.969\t224.701\t365.256\n'
-for _ in $(seq 20); do
-    copied=$("$here/xclipboard.py" 2>&1; echo .)
-    [ "$copied" = "$expected." ] && break
-    sleep 0.3
-done
-[ "$copied" = "$expected." ] || fail "Ctrl+C copied $(printf %q "${copied%.}")"
-echo "copied: $(printf %q "${copied%.}")"
-
-keys "$compare" Escape
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Compare Planets$' >/dev/null 2>&1 || break
-    sleep 0.2
-done
-xdotool search --onlyvisible --name '^Compare Planets$' >/dev/null 2>&1 && fail "Escape left the window open"
-xdotool search --onlyvisible --name '^Sivane - ' | grep -qx "$main" || fail "the main window went too"
-kill -0 "$pid" 2>/dev/null || fail "the program ended"
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null
 echo "PASS"

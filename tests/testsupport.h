@@ -13,11 +13,49 @@
 #include <QLineEdit>
 #include <QList>
 #include <QMessageBox>
+#include <QPalette>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+
+// clang-format off
+// A dark scheme in the manner of the common desktops' dark themes, and a high-contrast one:
+// black background, white text, yellow highlight.
+inline QPalette darkPalette()
+{
+    QPalette p(QColor(252, 252, 252), QColor(41, 44, 48), QColor(64, 69, 75), QColor(20, 22, 24),
+               QColor(49, 54, 59), QColor(252, 252, 252), Qt::white, QColor(20, 22, 24),
+               QColor(32, 35, 38));
+    p.setColor(QPalette::Highlight, QColor(61, 174, 233));
+    p.setColor(QPalette::HighlightedText, QColor(252, 252, 252));
+    return p;
+}
+
+inline QPalette highContrastPalette()
+{
+    QPalette p(Qt::white, Qt::black, Qt::white, QColor(128, 128, 128), QColor(160, 160, 160),
+               Qt::white, Qt::yellow, Qt::black, Qt::black);
+    p.setColor(QPalette::Highlight, Qt::yellow);
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    return p;
+}
+// clang-format on
+
+// The palette of a colour scheme by its name: "light" (the style's own), "dark", "high
+// contrast" or "black on white".
+inline QPalette colourScheme(const QString &name)
+{
+    if (name == QLatin1String("dark"))
+        return darkPalette();
+    if (name == QLatin1String("high contrast"))
+        return highContrastPalette();
+    if (name == QLatin1String("black on white")) // high contrast the other way, the rest derived
+        return QPalette(Qt::black, Qt::white);
+    return QApplication::style()->standardPalette();
+}
 
 // Gives a test's application what the program's start gives it: name, fonts, icon.
 inline void initialiseRuntimeForTests()

@@ -23,40 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// clang-format off
-// A dark scheme in the manner of the common desktops' dark themes, and a high-contrast one:
-// black background, white text, yellow highlight.
-QPalette darkPalette()
-{
-    QPalette p(QColor(252, 252, 252), QColor(41, 44, 48), QColor(64, 69, 75), QColor(20, 22, 24),
-               QColor(49, 54, 59), QColor(252, 252, 252), Qt::white, QColor(20, 22, 24),
-               QColor(32, 35, 38));
-    p.setColor(QPalette::Highlight, QColor(61, 174, 233));
-    p.setColor(QPalette::HighlightedText, QColor(252, 252, 252));
-    return p;
-}
-
-QPalette highContrastPalette()
-{
-    QPalette p(Qt::white, Qt::black, Qt::white, QColor(128, 128, 128), QColor(160, 160, 160),
-               Qt::white, Qt::yellow, Qt::black, Qt::black);
-    p.setColor(QPalette::Highlight, Qt::yellow);
-    p.setColor(QPalette::HighlightedText, Qt::black);
-    return p;
-}
-// clang-format on
-
-QPalette scheme(const QString &name)
-{
-    if (name == u"dark"_s)
-        return darkPalette();
-    if (name == u"high contrast"_s)
-        return highContrastPalette();
-    if (name == u"black on white"_s) // high contrast the other way, the rest derived
-        return QPalette(Qt::black, Qt::white);
-    return QApplication::style()->standardPalette();
-}
-
 // One text as it appears in a rendered window: where it is, and the areas of controls painted
 // over it, which are measured on their own.
 struct Text
@@ -333,7 +299,7 @@ void tst_ColourSchemes::designColoursInALightScheme()
     QFETCH(QColor, colour);
 
     // Drawn in a dark scheme first: going back to the light one restores the design exactly.
-    QApplication::setPalette(darkPalette());
+    QApplication::setPalette(colourScheme(u"dark"_s));
     const std::unique_ptr<QWidget> shown = openWindow(window);
     QVERIFY(shown);
     QApplication::setPalette(QApplication::style()->standardPalette());
@@ -368,7 +334,7 @@ void tst_ColourSchemes::textsAndBoxEdgesStandOut()
     QFETCH(QString, scheme);
     QFETCH(bool, edges);
 
-    QApplication::setPalette(::scheme(scheme));
+    QApplication::setPalette(colourScheme(scheme));
     const std::unique_ptr<QWidget> shown = openWindow(window);
     QVERIFY(shown);
     QString failures;
@@ -398,8 +364,8 @@ void tst_ColourSchemes::coloursFollowAChangeOfScheme()
 
     const std::unique_ptr<QWidget> shown = openWindow(window);
     QVERIFY(shown);
-    const QColor background = ::scheme(scheme).color(QPalette::Window);
-    QApplication::setPalette(::scheme(scheme));
+    const QColor background = colourScheme(scheme).color(QPalette::Window);
+    QApplication::setPalette(colourScheme(scheme));
     QTRY_COMPARE(shown->palette().color(QPalette::Window), background);
     QCoreApplication::processEvents();
 
@@ -428,7 +394,7 @@ void tst_ColourSchemes::messageBoxesAreReadable()
     QFETCH(bool, error);
     QFETCH(QString, scheme);
 
-    QApplication::setPalette(::scheme(scheme));
+    QApplication::setPalette(colourScheme(scheme));
     const RuntimeRecorder recorder(RuntimeRecorder::MessageBox::Real);
     // The box is measured while exec() waits inside it, then closed.
     QString failures;

@@ -153,18 +153,10 @@ void tst_Compare::barsStandInTheChosenOrder()
 void tst_Compare::barsStandOutAndMissingValuesHaveNone_data()
 {
     QTest::addColumn<QPalette>("palette");
-    QPalette dark(QColor(252, 252, 252), QColor(41, 44, 48), QColor(64, 69, 75), QColor(20, 22, 24),
-        QColor(49, 54, 59), QColor(252, 252, 252), Qt::white, QColor(20, 22, 24),
-        QColor(32, 35, 38));
-    dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
-    QPalette contrast(Qt::white, Qt::black, Qt::white, Qt::gray, Qt::gray, Qt::white, Qt::yellow,
-        Qt::black, Qt::black);
-    contrast.setColor(QPalette::Highlight, Qt::yellow);
-    QPalette faint = QApplication::style()->standardPalette();
+    QPalette faint = colourScheme(u"light"_s);
     faint.setColor(QPalette::Highlight, QColor(255, 250, 205));
-    QTest::newRow("light") << QApplication::style()->standardPalette();
-    QTest::newRow("dark") << dark;
-    QTest::newRow("high contrast") << contrast;
+    for (const QString &scheme : { u"light"_s, u"dark"_s, u"high contrast"_s })
+        QTest::newRow(qPrintable(scheme)) << colourScheme(scheme);
     QTest::newRow("a highlight too faint to stand out") << faint;
 }
 
