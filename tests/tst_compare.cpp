@@ -227,8 +227,6 @@ void tst_Compare::tableIsReadAsATable()
     QAccessibleInterface *view = QAccessible::queryAccessibleInterface(window.table());
     QAccessibleTableInterface *table = view->tableInterface();
     QVERIFY(table);
-    QCOMPARE(table->rowCount(), 22);
-    QCOMPARE(table->columnCount(), 9);
     QStringList rowHeaders;
     QStringList columnHeaders;
     for (int i = 0; i < view->childCount(); ++i) {
@@ -242,9 +240,8 @@ void tst_Compare::tableIsReadAsATable()
     for (int label = 2; label <= 23; ++label)
         captions << main.child<QLabel>(u"Label"_s + QString::number(label))->text();
     QCOMPARE(rowHeaders, captions);
-    QCOMPARE(columnHeaders,
-        QStringList({ u"Mercury"_s, u"Venus"_s, u"Earth"_s, u"Mars"_s, u"Jupiter"_s, u"Saturn"_s,
-            u"Uranus"_s, u"Neptune"_s, u"Pluto"_s }));
+    QCOMPARE(columnHeaders.join(u' '),
+        u"Mercury Venus Earth Mars Jupiter Saturn Uranus Neptune Pluto"_s);
     QAccessibleInterface *missing = table->cellAt(7, 0); // Mercury's rotation in hours
     QCOMPARE(missing->text(QAccessible::Name), u"-"_s);
     QCOMPARE(missing->text(QAccessible::Description), u"no value"_s);

@@ -32,8 +32,6 @@ class tst_FactValue : public QObject
 private slots:
     void everyCatalogueTextReadsAsMeant_data();
     void everyCatalogueTextReadsAsMeant();
-    void otherFormsAreRefused_data();
-    void otherFormsAreRefused();
 };
 
 void tst_FactValue::everyCatalogueTextReadsAsMeant_data()
@@ -124,26 +122,6 @@ void tst_FactValue::everyCatalogueTextReadsAsMeant()
         QVERIFY2(value, qPrintable(where));
         QVERIFY2(*value == values[record - 1], qPrintable(where));
     }
-}
-
-void tst_FactValue::otherFormsAreRefused_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("a word") << QStringLiteral("none");
-    QTest::newRow("a group of two after a separator") << QStringLiteral("1,23");
-    QTest::newRow("a separator after four digits") << QStringLiteral("1234,567");
-    QTest::newRow("a point without digits") << QStringLiteral("1.");
-    QTest::newRow("an exponent without digits") << QStringLiteral("1e+");
-    QTest::newRow("an unfinished range") << QStringLiteral("-193 to");
-    QTest::newRow("a range that runs backwards") << QStringLiteral("3-1");
-    QTest::newRow("another unit") << QStringLiteral("15°F");
-}
-
-void tst_FactValue::otherFormsAreRefused()
-{
-    QFETCH(QString, text);
-    QVERIFY(!catalogue::readFact(text));
 }
 
 QTEST_APPLESS_MAIN(tst_FactValue)
