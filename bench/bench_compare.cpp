@@ -6,7 +6,6 @@
 #include "runtime/runtime.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -97,7 +96,6 @@ private:
             table->setVerticalHeaderItem(
                 fact - 1, new QTableWidgetItem(catalogue::factCaption(fact).toString()));
         }
-        table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         table->resize(1000, 660);
         return table;
     }

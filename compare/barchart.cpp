@@ -34,6 +34,14 @@ QString legendRange()
     return QStringLiteral("Range: from its low end to its high end");
 }
 
+// The chart's height for `rows` bars: the rows, the axis with its values and its scale's
+// name, and the legend.
+int chartHeight(const QFontMetrics &metrics, int rows)
+{
+    return margin + rows * (metrics.height() + 6) + 4 + 6 + 2 * metrics.height() + 6
+        + metrics.height() + margin;
+}
+
 } // namespace
 
 // Where everything is drawn, in the chart's coordinates, and the scale's mapping.
@@ -47,7 +55,6 @@ struct BarChart::Geometry
     int rowsTop = margin;
     int axisTop = 0;
     int legendTop = 0;
-    int height = 0;
     double low = 0; // the domain, in the scale's units (log10 on a logarithmic scale)
     double high = 1;
     bool logarithmic = false;
@@ -197,7 +204,6 @@ BarChart::Geometry BarChart::geometry() const
     g.plotRight = std::max(g.plotLeft + 60, width() - margin - gap / 2 - valueWidth);
     g.axisTop = g.rowsTop + int(shown.size()) * g.rowHeight + 4;
     g.legendTop = g.axisTop + 6 + 2 * metrics.height() + 6;
-    g.height = g.legendTop + metrics.height() + margin;
     g.logarithmic = m_logarithmic;
 
     double low = INFINITY;
@@ -282,7 +288,8 @@ QColor BarChart::barColour() const
 
 QSize BarChart::sizeHint() const
 {
-    return QSize(60 * fontMetrics().averageCharWidth(), geometry().height);
+    return QSize(60 * fontMetrics().averageCharWidth(),
+        chartHeight(fontMetrics(), m_model ? m_model->columnCount() : 0));
 }
 
 QSize BarChart::minimumSizeHint() const

@@ -20,7 +20,6 @@ CompareWindow::CompareWindow(QWidget *parent)
     m_ui->setupUi(this);
     QTableView *table = m_ui->tblFacts;
     table->setModel(m_model);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // Rows as tall as a line of text, without measuring every cell for it.
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -52,6 +51,9 @@ CompareWindow::CompareWindow(QWidget *parent)
         chart->setOrder(BarChart::Order(m_ui->cboOrder->currentIndex()));
     }));
 
+    // The texts never change, so the columns are measured once; a header that resized to its
+    // contents would measure all 198 cells again at every change of the current cell.
+    table->resizeColumnsToContents();
     chooseFact(1);
 
     // The chart keeps the height its nine bars need; the table, which scrolls, takes what is
