@@ -12,6 +12,8 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 
+#include <algorithm>
+
 CompareWindow::CompareWindow(QWidget *parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::frmCompare>())
@@ -69,6 +71,10 @@ CompareWindow::~CompareWindow() = default;
 void CompareWindow::chooseFact(int fact)
 {
     Q_ASSERT(fact >= 1 && fact <= catalogue::factCount);
+    if (fact < 1 || fact > catalogue::factCount) {
+        runtime::fatal(QStringLiteral("There is no fact %1 to compare").arg(fact));
+        return;
+    }
     QTableView *table = m_ui->tblFacts;
     const int column = std::max(0, table->currentIndex().column());
     const QModelIndex cell = m_model->index(fact - 1, column);
