@@ -13,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -34,12 +33,17 @@ QString legendRange()
     return QStringLiteral("Range: from its low end to its high end");
 }
 
+int rowHeight(const QFontMetrics &metrics)
+{
+    return metrics.height() + 6;
+}
+
 // The chart's height for `rows` bars: the rows, the axis with its values and its scale's
 // name, and the legend.
 int chartHeight(const QFontMetrics &metrics, int rows)
 {
-    return margin + rows * (metrics.height() + 6) + 4 + 6 + 2 * metrics.height() + 6
-        + metrics.height() + margin;
+    return margin + rows * rowHeight(metrics) + 4 + 6 + 2 * metrics.height() + 6 + metrics.height()
+        + margin;
 }
 
 } // namespace
@@ -192,7 +196,7 @@ BarChart::Geometry BarChart::geometry() const
     Geometry g;
     const QFontMetrics metrics = fontMetrics();
     const auto shown = bars();
-    g.rowHeight = metrics.height() + 6;
+    g.rowHeight = rowHeight(metrics);
     g.nameLeft = margin;
     int valueWidth = metrics.horizontalAdvance(QString::fromUtf16(noValue));
     for (const Bar &bar : shown) {
