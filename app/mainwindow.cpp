@@ -96,6 +96,8 @@ void MainWindow::showFactMenu(QLineEdit *box, int fact, const QPoint &at)
     menu->addSeparator();
     QAction *compare = menu->addAction(QStringLiteral("Compare All Planets"));
     compare->setObjectName(QStringLiteral("compareAllPlanets"));
+    // Shown beside the entry, as the menu bar's items show theirs.
+    compare->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_T));
     connect(
         compare, &QAction::triggered, this, runtime::handler([fact] { compareAllPlanets(fact); }));
     menu->setAttribute(Qt::WA_DeleteOnClose);
